@@ -1,0 +1,203 @@
+#pragma once
+
+#include "data/codetables.h"
+#include "data/program.h"
+#include "data/visittable.h"
+#include "ui/application.h"
+#include "ui/form.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+
+// The desk: the start-up window, where every visit is registered. It holds the visit table and
+// its own copies of the tariff and procedure tables for as long as the program runs.
+//
+// The class is spread over one file per concern:
+//   frmKassa_layout.cpp    controls, positions, menus, tab order, wiring of the handlers
+//   frmKassa_startup.cpp   Form_Load / Form_Activate / Form_GotFocus, UppdateraKassaFormulär,
+//                          SkapaNyPost, GåTillNästaKvitto
+//   frmKassa_display.cpp   showing a receipt (lblKvittoNr_Change), browsing, "Gå till..."
+//   frmKassa_store.cpp     the Lagra… procedures that turn the desk into desk values, LagraBesök
+//   frmKassa_checks.cpp    the focus-loss checks of the boxes, LetaDubblett
+//   frmKassa_register.cpp  cmdRegistrera_Click
+//   frmKassa_print.cpp     SkrivUtKvitto
+//   frmKassa_menus.cpp     menus and mode switches
+//   frmKassa_voiding.cpp   voiding mode, the F3 lookup, txtMakulering's check
+class frmKassa : public ui::Form {
+public:
+    frmKassa(ui::Application& app, Program& program);
+
+    // Secondary windows are opened through these, set by whoever builds the program's windows;
+    // unset, the menu entries do nothing.
+    std::function<void()> visaARV;
+    std::function<void()> visaSamlingsräkning;
+    std::function<void()> visaInställningar;
+
+    // --- Window events ---
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_GotFocus() override;
+
+    // Set when start-up could not read a file it cannot run without (Taxa.txt, Åtgärd.txt, the
+    // visit file) or the folder is not usable; the message has been shown and the program ends.
+    bool startFailed() const { return m_startFailed; }
+
+    // --- State (read by tests and by the other windows) ---
+    Program& program() { return m_program; }
+    VisitTable& besök() { return m_besök; }
+    const TariffTable& taxor() const { return m_taxor; }
+    const ProcedureTable& åtgärder() const { return m_åtgärder; }
+
+    // Desk values: one text per computed record field, set by the Lagra… procedures and by the
+    // display of a receipt, read by LagraBesök.
+    struct DeskValues {
+        QString Registreringstyp, Kvittonummer, Skatt, IdNummer, IdTyp, Besökstyp, Taxekod,
+            Smittskydd, Åtgärd, RemissTill, Patientavgift, Åtgärdsbelopp, EjBetPatAvg;
+    };
+    const DeskValues& värden() const { return m_värden; }
+
+    // --- Controls ---
+    ui::Label& Label1;
+    ui::Label& lblKvittoNr;
+    ui::Label& lblMakulering;
+    ui::TextBox& txtMakulering;
+    ui::Label& Label2;
+    ui::TextBox& txtBesöksDatum;
+    ui::CommandButton& cmdSök;
+    ui::Label& Label3;
+    ui::TextBox& txtKombikakod;
+    ui::Label& Label4;
+    ui::TextBox& txtVikKomkod;
+    ui::Frame& frmBesökstyp;
+    std::array<ui::OptionButton*, 2> optBesök;
+    ui::CheckBox& chkAkutbesök;
+    ui::CheckBox& chkSmittskydd;
+    ui::Frame& Frame1;
+    ui::Label& lblPersonnummer;
+    ui::TextBox& txtPersonnummer;
+    ui::Label& lblReservnummer;
+    ui::TextBox& txtReservnummer;
+    ui::Label& lblFödelsedatum;
+    ui::TextBox& txtFödelsedatum;
+    ui::Frame& fraRemiss;
+    ui::Label& lblKombikakod;
+    ui::TextBox& txtRemissFrån;
+    ui::Label& lblDatum;
+    ui::TextBox& txtRemissDatum;
+    ui::Label& lblTill;
+    ui::ListBox& lstRemissTill;
+    ui::Label& Patientavgift;
+    ui::Label& lblPatientavgift;
+    ui::CheckBox& chkEjBetPatAvg;
+    ui::Label& Label5;
+    ui::ListBox& lstÅtgärd;
+    ui::Label& Label6;
+    ui::ListBox& lstTaxekod;
+    ui::Line& Line1;
+    ui::CheckBox& chkNypost;
+    ui::CheckBox& chkKvitto;
+    ui::CheckBox& chkDubletter;
+    ui::CommandButton& cmdRegistrera;
+    ui::Label& Label7;
+    ui::TextBox& txtDiagnoskod;
+    ui::CommandButton& cmdFöregående;
+    ui::CommandButton& cmdNästa;
+
+    // --- Menus ---
+    ui::MenuItem& mnuArkiv;
+    ui::MenuItem& mnuARV;
+    ui::MenuItem& mnuSamlingsräkning;
+    ui::MenuItem& mnuBesökslista;
+    ui::MenuItem& mnuVerifikation;
+    ui::MenuItem& mnuEjBetPatAvg;
+    ui::MenuItem& mnuAvsluta;
+    ui::MenuItem& mnuAlternativ;
+    ui::MenuItem& mnuInställningar;
+    std::array<ui::MenuItem*, 2> mnuNyReg;
+    std::array<ui::MenuItem*, 2> mnuSkatt;
+    std::array<ui::MenuItem*, 2> mnuIdTyp;
+    ui::MenuItem& mnuPatientregister;
+    ui::MenuItem& mnuGåTill;
+
+    // --- Start-up and new receipts (frmKassa_startup.cpp) ---
+    void UppdateraKassaFormulär();
+    void SkapaNyPost();
+    void GåTillNästaKvitto();
+
+    // --- Display and browsing (frmKassa_display.cpp) ---
+    void lblKvittoNr_Change();
+    void cmdFöregående_Click();
+    void cmdNästa_Click();
+    void cmdSök_Click();
+    void mnuGåTill_Click();
+    // Copies record `r` onto the desk: steps 2 to 12 of the display. For the F3 lookup of a
+    // receipt to void, `förMakulering` keeps txtMakulering and txtDiagnoskod and the mode.
+    void VisaPost(const VisitRecord& r, bool förMakulering);
+
+    // --- Storing the desk (frmKassa_store.cpp) ---
+    void LagraSkatt();
+    void LagraIdNummer();
+    void LagraKvittonummer();
+    void LagraTaxekod();
+    void LagraRegistreringstyp();
+    void LagraBesökstyp();
+    void LagraÅtgärd();
+    void LagraSmittskydd();
+    void LagraRemissTill();
+    void LagraPatientavgift();
+    void LagraÅtgärdsbelopp();
+    void LagraEjBetPatAvg();
+    void LagraBesök(int kvittonummer);
+
+    // --- Field checks (frmKassa_checks.cpp) ---
+    void txtPersonnummer_LostFocus();
+    void txtReservnummer_LostFocus();
+    void txtKombikakod_LostFocus();
+    void txtVikKomkod_LostFocus();
+    void txtRemissFrån_LostFocus();
+    void txtBesöksDatum_LostFocus();
+    void txtFödelsedatum_LostFocus();
+    void txtRemissDatum_LostFocus();
+    void txtBesöksDatum_GotFocus();
+    void LetaDubblett();
+
+    // --- Registration and printing (frmKassa_register.cpp, frmKassa_print.cpp) ---
+    void cmdRegistrera_Click();
+    void SkrivUtKvitto();
+
+    // --- Menus and modes (frmKassa_menus.cpp) ---
+    void mnuARV_Click();
+    void mnuSamlingsräkning_Click();
+    void mnuInställningar_Click();
+    void mnuAvsluta_Click();
+    void mnuBesökslista_Click();
+    void mnuVerifikation_Click();
+    void mnuEjBetPatAvg_Click();
+    void mnuPatientregister_Click();
+    void mnuSkatt_Click(int index);
+    void mnuIdTyp_Click(int index);
+    void optBesök_Click(int index);
+    void chkSmittskydd_Click();
+    void lstTaxekod_Click();
+    void lstRemissTill_Click();
+
+    // --- Voiding (frmKassa_voiding.cpp) ---
+    void mnuNyReg_Click(int index);
+    void txtMakulering_KeyDown(int& keyCode, int shift);
+    void txtMakulering_LostFocus();
+
+private:
+    void byggLayout();   // frmKassa_layout.cpp
+    void kopplaHändelser();
+
+    // Shows a file error once; the desk goes on with what it had.
+    void visaFilfel(const FileResult& result);
+
+    Program& m_program;
+    VisitTable m_besök;
+    TariffTable m_taxor;
+    ProcedureTable m_åtgärder;
+    DeskValues m_värden;
+    bool m_startFailed = false;
+};

@@ -1,0 +1,313 @@
+#include "ui/application.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+// More moves than this within one settling can only be two handlers throwing the focus at each
+// other; the settling stops where it is rather than bouncing messages back and forth.
+constexpr int MaxFocusMoves = 16;
+} // namespace
+
+Application::Application(Dialogs& dialogs, Printer& printer, Clock& clock, Screen& screen)
+    : m_dialogs(dialogs), m_printer(printer), m_clock(clock), m_screen(screen)
+{
+}
+
+Application::~Application() = default;
+
+// --- Event machinery ---
+
+void Application::runEvent(const std::function<void()>& body)
+{
+    beginEvent();
+    if (body)
+        body();
+    endEvent();
+}
+
+void Application::beginEvent()
+{
+    if (m_depth++ > 0)
+        return;
+    m_holderAtStart.clear();
+    for (Form* form : m_shown)
+        m_holderAtStart[form] = form->focused();
+    if (m_active && !m_holderAtStart.count(m_active))
+        m_holderAtStart[m_active] = m_active->focused();
+}
+
+void Application::endEvent()
+{
+    if (m_depth > 1) {
+        --m_depth;
+        return;
+    }
+    // Still counted as inside the event while the focus handlers run, so that what they change
+    // runs its handlers at once instead of opening events of their own.
+    const auto starts = m_holderAtStart;
+    Control* lostAlreadyRun = m_lostAlreadyRun;
+    m_lostAlreadyRun = nullptr;
+    for (const auto& [form, from] : starts)
+        settleFocus(*form, from,
+                    lostAlreadyRun && &lostAlreadyRun->form() == form ? lostAlreadyRun : nullptr);
+    m_holderAtStart.clear();
+    --m_depth;
+}
+
+void Application::settleFocus(Form& form, Control* from, Control* lostAlreadyRun)
+{
+    for (int move = 0; move < MaxFocusMoves; ++move) {
+        Control* to = form.focused();
+        if (to == from)
+            return;
+        if (from && from != lostAlreadyRun && from->LostFocus)
+            from->LostFocus();
+        lostAlreadyRun = nullptr;
+        Control* now = form.focused();
+        if (now == from)
+            return; // the check gave the focus back: the move is cancelled
+        if (now && now->GotFocus)
+            now->GotFocus();
+        from = now;
+    }
+}
+
+// --- Windows ---
+
+void Application::start(Form& main)
+{
+    show(main);
+}
+
+void Application::show(Form& form)
+{
+    if (!form.m_loaded) {
+        form.m_loaded = true;
+        runEvent([&form] { form.Form_Load(); });
+    }
+    if (!isShown(form))
+        m_shown.push_back(&form);
+    activate(form);
+}
+
+void Application::close(Form& form)
+{
+    if (!form.m_loaded && !isShown(form))
+        return;
+    runEvent([&form] { form.Form_Unload(); });
+    form.m_loaded = false;
+    m_shown.erase(std::remove(m_shown.begin(), m_shown.end(), &form), m_shown.end());
+    if (m_active == &form) {
+        m_active = nullptr;
+        if (!m_shown.empty())
+            activate(*m_shown.front());
+    }
+}
+
+void Application::activate(Form& form)
+{
+    if (m_active == &form)
+        return;
+    m_active = &form;
+    runEvent([&form] {
+        // A window shown for the first time puts the focus on its first tab stop.
+        if (!form.focused())
+            if (Control* first = form.nextInTabOrder(nullptr, false))
+                form.setFocusHolder(first);
+        form.Form_Activate();
+    });
+    if (!form.focused())
+        runEvent([&form] { form.Form_GotFocus(); });
+}
+
+bool Application::isShown(const Form& form) const
+{
+    return std::find(m_shown.begin(), m_shown.end(), &form) != m_shown.end();
+}
+
+void Application::quit()
+{
+    m_quit = true;
+    if (onQuit)
+        onQuit();
+}
+
+// --- What the user does ---
+
+bool Application::focusByUser(Control& target)
+{
+    Form& form = target.form();
+    if (form.focused() == &target)
+        return true;
+    if (!target.canFocusNow())
+        return false;
+    Control* from = form.focused();
+    beginEvent();
+    form.setFocusHolder(&target);
+    if (from && from->LostFocus)
+        from->LostFocus();
+    m_lostAlreadyRun = from;
+    endEvent();
+    return form.focused() == &target;
+}
+
+void Application::tab(bool backwards)
+{
+    if (!m_active)
+        return;
+    if (Control* next = m_active->nextInTabOrder(m_active->focused(), backwards))
+        focusByUser(*next);
+}
+
+void Application::act(Control& control)
+{
+    switch (control.kind()) {
+    case ControlKind::CommandButton: {
+        auto& button = static_cast<CommandButton&>(control);
+        if (button.Click)
+            button.Click();
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto& box = static_cast<CheckBox&>(control);
+        box.setValue(box.value() == 1 ? 0 : 1);
+        break;
+    }
+    case ControlKind::OptionButton:
+        static_cast<OptionButton&>(control).setValue(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void Application::click(Control& control)
+{
+    if (!control.canFocusNow())
+        return;
+    if (!focusByUser(control))
+        return;
+    runEvent([this, &control] { act(control); });
+}
+
+void Application::select(ListBox& list, int index)
+{
+    if (!focusByUser(list))
+        return;
+    runEvent([&list, index] { list.setListIndex(index); });
+}
+
+bool Application::type(TextBox& box, const QString& text)
+{
+    if (!box.acceptsTyped(text))
+        return false;
+    if (!focusByUser(box))
+        return false;
+    runEvent([&box, &text] { box.setText(text); });
+    return true;
+}
+
+void Application::keyDown(int keyCode, int shift)
+{
+    if (!m_active)
+        return;
+    switch (keyCode) {
+    case 9:
+        tab((shift & 1) != 0);
+        return;
+    case 13:
+        pressEnter();
+        return;
+    case 27:
+        pressEscape();
+        return;
+    default:
+        break;
+    }
+    Control* holder = m_active->focused();
+    if (!holder || holder->kind() != ControlKind::TextBox)
+        return;
+    auto* box = static_cast<TextBox*>(holder);
+    if (box->KeyDown)
+        runEvent([box, keyCode, shift] {
+            int code = keyCode;
+            box->KeyDown(code, shift);
+        });
+}
+
+void Application::pressEnter()
+{
+    if (!m_active)
+        return;
+    Form& form = *m_active;
+    CommandButton* button = form.defaultButton();
+    if (!button || !button->isEffectivelyVisible() || !button->isEffectivelyEnabled())
+        return;
+    Control* holder = form.focused();
+    if (holder && holder != button && holder->LostFocus) {
+        // The box's check runs as if the focus were leaving it; a refusal gives the focus back
+        // and the default button does not act. Otherwise the focus stays where it was.
+        beginEvent();
+        form.m_focused = button;
+        holder->LostFocus();
+        const bool refused = form.focused() == holder;
+        if (form.focused() == button)
+            form.m_focused = holder;
+        m_lostAlreadyRun = holder;
+        endEvent();
+        if (refused)
+            return;
+    }
+    runEvent([button] {
+        if (button->Click)
+            button->Click();
+    });
+}
+
+void Application::pressEscape()
+{
+    if (!m_active)
+        return;
+    CommandButton* button = m_active->cancelButton();
+    if (!button || !button->isEffectivelyVisible() || !button->isEffectivelyEnabled())
+        return;
+    runEvent([button] {
+        if (button->Click)
+            button->Click();
+    });
+}
+
+void Application::chooseMenu(MenuItem& item)
+{
+    for (const MenuItem* m = &item; m; m = m->parent())
+        if (!m->enabled() || !m->visible())
+            return;
+    runEvent([&item] {
+        if (item.Click)
+            item.Click();
+    });
+}
+
+bool Application::accessKey(QChar key)
+{
+    if (!m_active)
+        return false;
+    Control* target = m_active->accessKeyTarget(key);
+    if (!target)
+        return false;
+    switch (target->kind()) {
+    case ControlKind::CommandButton:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+        click(*target);
+        break;
+    default:
+        focusByUser(*target);
+        break;
+    }
+    return true;
+}
+
+} // namespace ui

@@ -1,0 +1,140 @@
+#include "ui/form.h"
+
+#include "ui/application.h"
+
+#include <algorithm>
+
+namespace ui {
+
+Form::Form(Application& app, QString name)
+    : m_app(app), m_name(std::move(name)),
+      m_menuBar(std::make_unique<MenuItem>(*this, QStringLiteral("menuBar"), QString()))
+{
+}
+
+Form::~Form() = default;
+
+void Form::setCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    if (auto* observer = m_app.observer())
+        observer->formCaptionChanged(*this);
+}
+
+void Form::setClientSize(int width, int height)
+{
+    m_clientWidth = width;
+    m_clientHeight = height;
+}
+
+Control* Form::control(const QString& name) const
+{
+    for (const auto& control : m_controls)
+        if (control->name() == name)
+            return control.get();
+    return nullptr;
+}
+
+void Form::setTabOrder(const std::vector<Control*>& order)
+{
+    for (const auto& control : m_controls)
+        control->m_tabIndex = -1;
+    m_tabOrder = order;
+    for (size_t i = 0; i < m_tabOrder.size(); ++i)
+        m_tabOrder[i]->m_tabIndex = int(i);
+}
+
+static bool isTabStop(const Control* control)
+{
+    if (!control->canFocusNow())
+        return false;
+    // A group of options is one stop: the selected option. A group with none selected
+    // is reached at its first option.
+    if (control->kind() == ControlKind::OptionButton) {
+        const auto* option = static_cast<const OptionButton*>(control);
+        if (option->value())
+            return true;
+        for (const auto& other : control->form().controls()) {
+            if (other->kind() != ControlKind::OptionButton || other.get() == control)
+                continue;
+            const auto* sibling = static_cast<const OptionButton*>(other.get());
+            if (sibling->group() == option->group() && sibling->container() == option->container()
+                && sibling->value())
+                return false;
+        }
+        return true;
+    }
+    return true;
+}
+
+Control* Form::nextInTabOrder(Control* from, bool backwards) const
+{
+    const int n = int(m_tabOrder.size());
+    if (n == 0)
+        return nullptr;
+    int start = -1;
+    if (from) {
+        auto it = std::find(m_tabOrder.begin(), m_tabOrder.end(), from);
+        if (it != m_tabOrder.end())
+            start = int(it - m_tabOrder.begin());
+    }
+    for (int step = 1; step <= n; ++step) {
+        int i = backwards ? (start < 0 ? n - step : (start - step + n) % n)
+                          : (start < 0 ? step - 1 : (start + step) % n);
+        Control* candidate = m_tabOrder[size_t(i)];
+        if (candidate != from && isTabStop(candidate))
+            return candidate;
+    }
+    return nullptr;
+}
+
+Control* Form::accessKeyTarget(QChar key) const
+{
+    key = key.toLower();
+    for (size_t i = 0; i < m_tabOrder.size(); ++i) {
+        Control* control = m_tabOrder[i];
+        if (!control->isEffectivelyVisible() || accessKeyOf(control->caption()) != key)
+            continue;
+        if (control->kind() == ControlKind::Label || control->kind() == ControlKind::Frame) {
+            // A caption label hands its key to the next control in the tab order that can
+            // take the focus.
+            for (size_t j = i + 1; j < m_tabOrder.size(); ++j)
+                if (m_tabOrder[j]->canFocusNow())
+                    return m_tabOrder[j];
+            continue;
+        }
+        if (control->canFocusNow())
+            return control;
+    }
+    return nullptr;
+}
+
+void Form::setFocusHolder(Control* control)
+{
+    if (control == m_focused)
+        return;
+    m_focused = control;
+    if (auto* observer = m_app.observer())
+        observer->focusChanged(*this, control);
+}
+
+void Form::notify(Control& control, Property property)
+{
+    if (auto* observer = m_app.observer())
+        observer->controlChanged(control, property);
+}
+
+void Form::notifyMenu(MenuItem& item)
+{
+    if (auto* observer = m_app.observer())
+        observer->menuChanged(item);
+}
+
+Dialogs& Form::dialogs() const { return m_app.dialogs(); }
+Printer& Form::printer() const { return m_app.printer(); }
+Clock& Form::clock() const { return m_app.clock(); }
+Screen& Form::screen() const { return m_app.screen(); }
+
+} // namespace ui

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/services.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace ui {
+
+class Application;
+
+// What a backend implements to mirror the windows. Every change of a control, a menu entry, the
+// focus or a window's caption is reported at once.
+class ControlObserver {
+public:
+    virtual ~ControlObserver() = default;
+    virtual void controlChanged(Control& control, Property property) = 0;
+    virtual void menuChanged(MenuItem& item) = 0;
+    virtual void focusChanged(Form& form, Control* holder) = 0;
+    virtual void formCaptionChanged(Form& form) = 0;
+};
+
+// A window: it owns its controls, its menu bar and its state; the system's windows derive from
+// it and carry their handlers under the system's own names.
+class Form {
+public:
+    Form(Application& app, QString name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Application& app() const { return m_app; }
+    const QString& name() const { return m_name; }
+
+    // The window title.
+    const QString& caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+
+    // Size of the client area in twips (the window is not resizable).
+    int clientWidth() const { return m_clientWidth; }
+    int clientHeight() const { return m_clientHeight; }
+    void setClientSize(int width, int height);
+
+    template <class T, class... Args>
+    T& add(QString name, Args&&... args)
+    {
+        auto control = std::make_unique<T>(*this, std::move(name), std::forward<Args>(args)...);
+        T& ref = *control;
+        m_controls.push_back(std::move(control));
+        return ref;
+    }
+    const std::vector<std::unique_ptr<Control>>& controls() const { return m_controls; }
+    Control* control(const QString& name) const;
+
+    MenuItem& menuBar() { return *m_menuBar; }
+    const MenuItem& menuBar() const { return *m_menuBar; }
+
+    // The tab order, first to last; caption labels stand directly before the control their
+    // access key reaches.
+    void setTabOrder(const std::vector<Control*>& order);
+    const std::vector<Control*>& tabOrder() const { return m_tabOrder; }
+    // The control that Tab (or Shift+Tab) reaches from `from`, skipping what cannot take the
+    // focus now; of a group of options only the selected one is a stop.
+    Control* nextInTabOrder(Control* from, bool backwards) const;
+    // The control an access key reaches (a label's next control, or the button itself).
+    Control* accessKeyTarget(QChar key) const;
+
+    Control* focused() const { return m_focused; }
+
+    CommandButton* defaultButton() const { return m_defaultButton; }
+    CommandButton* cancelButton() const { return m_cancelButton; }
+    void setDefaultButton(CommandButton* button) { m_defaultButton = button; }
+    void setCancelButton(CommandButton* button) { m_cancelButton = button; }
+
+    bool isLoaded() const { return m_loaded; }
+
+    // Window events, raised by the application.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_GotFocus() {}
+    virtual void Form_Unload() {}
+
+    Dialogs& dialogs() const;
+    Printer& printer() const;
+    Clock& clock() const;
+    Screen& screen() const;
+
+private:
+    friend class Control;
+    friend class MenuItem;
+    friend class Application;
+    void setFocusHolder(Control* control);
+    void notify(Control& control, Property property);
+    void notifyMenu(MenuItem& item);
+
+    Application& m_app;
+    QString m_name;
+    QString m_caption;
+    int m_clientWidth = 0;
+    int m_clientHeight = 0;
+    std::vector<std::unique_ptr<Control>> m_controls;
+    std::unique_ptr<MenuItem> m_menuBar;
+    std::vector<Control*> m_tabOrder;
+    Control* m_focused = nullptr;
+    CommandButton* m_defaultButton = nullptr;
+    CommandButton* m_cancelButton = nullptr;
+    bool m_loaded = false;
+};
+
+} // namespace ui

@@ -1,0 +1,1 @@
+// The Qt backend of the window layer.

@@ -186,6 +186,7 @@ public:
     void mnuNyReg_Click(int index);
     void txtMakulering_KeyDown(int& keyCode, int shift);
     void txtMakulering_LostFocus();
+    bool BekräftaMakulering(); // at "Registrera" in voiding mode: false = store nothing
 
 private:
     void byggLayout();   // frmKassa_layout.cpp

@@ -1,23 +1,36 @@
 #include "desk/frmKassa.h"
 
-// Placeholder bodies, replaced as the desk is built.
+// The desk's menus and the controls that act as mode switches. The check marks of the three
+// menu pairs are the modes themselves: nothing else remembers which one is chosen, so each
+// handler sets both marks of its pair and leaves the rest to the Lagra… procedure that reads
+// them at registration.
 
+// --- Arkiv ---
+
+// The secondary windows are built by whoever assembles the program; until they are, the entries
+// do nothing rather than fail.
 void frmKassa::mnuARV_Click()
 {
+    if (visaARV)
+        visaARV();
 }
 
 void frmKassa::mnuSamlingsräkning_Click()
 {
+    if (visaSamlingsräkning)
+        visaSamlingsräkning();
 }
 
-void frmKassa::mnuInställningar_Click()
-{
-}
-
+// Every registration has written the visit file before its event ended, so there is nothing to
+// save and nothing to ask, even with a visit half typed: what was never registered was never
+// meant to be kept.
 void frmKassa::mnuAvsluta_Click()
 {
+    app().quit();
 }
 
+// Entries kept in the menu for the receptionists who know where they stand; they have no action
+// and the layout shows them greyed out.
 void frmKassa::mnuBesökslista_Click()
 {
 }
@@ -34,27 +47,90 @@ void frmKassa::mnuPatientregister_Click()
 {
 }
 
+// --- Alternativ ---
+
+void frmKassa::mnuInställningar_Click()
+{
+    if (visaInställningar)
+        visaInställningar();
+}
+
+// The choice holds for this desk only: the settings keep their Skatt, which comes back at the
+// next activation or new receipt.
 void frmKassa::mnuSkatt_Click(int index)
 {
+    mnuSkatt[0]->setChecked(index == 0);
+    mnuSkatt[1]->setChecked(index != 0);
+    LagraSkatt();
 }
 
+// Switches the identity rows. The box that goes away is emptied as it is hidden, so a half-typed
+// number in it is dropped without a message: its focus-loss check runs when the event ends and
+// finds it empty. The box that comes in keeps whatever it held. The rows stay where they stand;
+// only the frame's height changes.
 void frmKassa::mnuIdTyp_Click(int index)
 {
+    if (index == 0) {
+        mnuIdTyp[0]->setChecked(true);
+        mnuIdTyp[1]->setChecked(false);
+
+        txtPersonnummer.setEnabled(true);
+        txtPersonnummer.setVisible(true);
+        lblPersonnummer.setVisible(true);
+        txtPersonnummer.setFocus();
+
+        txtReservnummer.setEnabled(false);
+        txtReservnummer.setText(QString());
+        txtReservnummer.setVisible(false);
+        lblReservnummer.setVisible(false);
+
+        txtFödelsedatum.setEnabled(false);
+        txtFödelsedatum.setVisible(false);
+        lblFödelsedatum.setVisible(false);
+        txtFödelsedatum.setText(QString());
+
+        Frame1.setHeight(850);
+    } else {
+        mnuIdTyp[0]->setChecked(false);
+        mnuIdTyp[1]->setChecked(true);
+
+        txtReservnummer.setEnabled(true);
+        txtReservnummer.setVisible(true);
+        lblReservnummer.setVisible(true);
+
+        txtFödelsedatum.setEnabled(true);
+        txtFödelsedatum.setVisible(true);
+        lblFödelsedatum.setVisible(true);
+
+        txtReservnummer.setFocus();
+
+        txtPersonnummer.setEnabled(false);
+        txtPersonnummer.setText(QString());
+        txtPersonnummer.setVisible(false);
+        lblPersonnummer.setVisible(false);
+
+        Frame1.setHeight(1400);
+    }
 }
 
-void frmKassa::optBesök_Click(int index)
+// --- Controls that switch a mode ---
+
+void frmKassa::optBesök_Click(int /*index*/)
 {
+    LagraBesökstyp();
 }
 
 void frmKassa::chkSmittskydd_Click()
 {
+    LagraSmittskydd();
 }
 
 void frmKassa::lstTaxekod_Click()
 {
+    LagraTaxekod();
 }
 
 void frmKassa::lstRemissTill_Click()
 {
+    LagraRemissTill();
 }
-

@@ -19,5 +19,6 @@ public:
     FileResult acquire();
 
 private:
+    QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
 };

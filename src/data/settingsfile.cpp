@@ -1,0 +1,52 @@
+#include "data/settingsfile.h"
+
+#include "data/filesave.h"
+
+#include <QFile>
+
+#include <cerrno>
+
+namespace settingsfile {
+
+QString fileName()
+{
+    return QStringLiteral("Inställn.txt");
+}
+
+FileResult HämtaInställningsFil(const QDir& folder, SettingsRecord& record)
+{
+    const QString path = folder.filePath(fileName());
+    if (!QFile::exists(path)) {
+        // A first start: the clinic fills in its own data in the settings window; until then the
+        // desk runs with blank texts, the first row of each list and the first of each choice.
+        const SettingsRecord first = SettingsRecord::firstRunDefault();
+        if (FileResult saved = SparaInställningsFil(folder, first); !saved)
+            return saved;
+        record = first;
+        return FileResult::success();
+    }
+
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return FileResult::failure(QStringLiteral("Filen %1 kunde inte läsas: %2.")
+                                       .arg(fileName(), reasonFromErrno(errno)));
+    // Only the first 194 characters count; whatever follows (the line break, further lines) is
+    // ignored, so there is no point reading more of a long file.
+    errno = 0;
+    const QByteArray line = file.read(SettingsRecord::Size);
+    if (line.size() < SettingsRecord::Size && file.error() != QFileDevice::NoError)
+        return FileResult::failure(QStringLiteral("Filen %1 kunde inte läsas: %2.")
+                                       .arg(fileName(), reasonFromErrno(errno ? errno : EIO)));
+    record = SettingsRecord::fromBytes(line);
+    return FileResult::success();
+}
+
+FileResult SparaInställningsFil(const QDir& folder, const SettingsRecord& record)
+{
+    QByteArray bytes = record.bytes().toByteArray();
+    bytes += "\r\n";
+    return saveFileAtomically(folder.filePath(fileName()), bytes);
+}
+
+} // namespace settingsfile

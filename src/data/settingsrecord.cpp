@@ -1,0 +1,132 @@
+#include "data/settingsrecord.h"
+
+#include "data/codec.h"
+#include "data/fixedtext.h"
+
+#include <algorithm>
+
+namespace {
+
+// Positions 1-194 of Inställn.txt. The procedure-list index comes before the tariff-list index.
+constexpr SettingsSpan Spans[SettingsFieldCount] = {
+    {0, 11},   // Kombikakod
+    {11, 5},   // VikKomkod
+    {16, 2},   // ÅtgärdIndex
+    {18, 2},   // TaxekodIndex
+    {20, 2},   // Skatt
+    {22, 2},   // Besökstyp
+    {24, 2},   // Yrke
+    {26, 8},   // ArvFom
+    {34, 50},  // Klinik
+    {84, 40},  // Namn
+    {124, 30}, // Adress
+    {154, 25}, // Postadress
+    {179, 15}, // Telefon
+};
+
+constexpr bool spansTileTheLine()
+{
+    int next = 0;
+    for (const SettingsSpan& s : Spans) {
+        if (s.offset != next || s.width <= 0)
+            return false;
+        next += s.width;
+    }
+    return next == SettingsRecord::Size;
+}
+static_assert(spansTileTheLine(), "the 13 fields must lie back to back and fill 194 characters");
+
+const QByteArray FirstChoice = QByteArrayLiteral("-1");
+const QByteArray SecondChoice = QByteArrayLiteral("0 ");
+
+} // namespace
+
+SettingsSpan spanOf(SettingsField field)
+{
+    return Spans[static_cast<int>(field)];
+}
+
+SettingsRecord::SettingsRecord()
+{
+    m_bytes.fill(' ');
+}
+
+SettingsRecord SettingsRecord::fromBytes(QByteArrayView line)
+{
+    SettingsRecord r;
+    std::copy_n(line.data(), std::min<qsizetype>(line.size(), Size), r.m_bytes.data());
+    return r;
+}
+
+SettingsRecord SettingsRecord::firstRunDefault()
+{
+    SettingsRecord r;
+    r.setIndex(SettingsField::ÅtgärdIndex, 0);
+    r.setIndex(SettingsField::TaxekodIndex, 0);
+    r.setChoice(SettingsField::Skatt, true);
+    r.setChoice(SettingsField::Besökstyp, true);
+    r.setChoice(SettingsField::Yrke, true);
+    r.setRaw(SettingsField::ArvFom, "1");
+    return r;
+}
+
+QByteArray SettingsRecord::raw(SettingsField field) const
+{
+    const SettingsSpan s = spanOf(field);
+    return QByteArray(m_bytes.data() + s.offset, s.width);
+}
+
+void SettingsRecord::setRaw(SettingsField field, QByteArrayView value)
+{
+    const SettingsSpan s = spanOf(field);
+    const QByteArray fitted = fixedtext::fit(value, s.width);
+    std::copy_n(fitted.constData(), s.width, m_bytes.data() + s.offset);
+}
+
+QString SettingsRecord::text(SettingsField field) const
+{
+    const SettingsSpan s = spanOf(field);
+    return cp1252::decode(QByteArrayView(m_bytes.data() + s.offset, s.width));
+}
+
+void SettingsRecord::setText(SettingsField field, const QString& value)
+{
+    if (const auto bytes = cp1252::encode(value)) {
+        setRaw(field, *bytes);
+        return;
+    }
+    // The settings window refuses such characters as they are typed; should one arrive anyway
+    // it becomes "?" so that the fields after it keep their positions.
+    QByteArray bytes;
+    bytes.reserve(value.size());
+    for (QChar c : value) {
+        const auto one = cp1252::encode(QStringView(&c, 1));
+        bytes += one ? *one : QByteArray("?");
+    }
+    setRaw(field, bytes);
+}
+
+bool SettingsRecord::isFirstChoice(SettingsField field) const
+{
+    return raw(field) == FirstChoice;
+}
+
+void SettingsRecord::setChoice(SettingsField field, bool first)
+{
+    setRaw(field, first ? FirstChoice : SecondChoice);
+}
+
+int SettingsRecord::index(SettingsField field) const
+{
+    const QByteArray value = raw(field).trimmed();
+    bool ok = false;
+    const int n = value.toInt(&ok, 10);
+    // Blanks of a short file or letters are no selection rather than a failure.
+    return ok ? n : -1;
+}
+
+void SettingsRecord::setIndex(SettingsField field, int index)
+{
+    // "7 " for 7; an index above 99 keeps only its first two digits, as the field always has.
+    setRaw(field, QByteArray::number(index));
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+// The desk's rules for the identity, code and date boxes, free of any window: each check takes
+// the box's text and gives back the message the desk shows, or nothing when the text passes.
+// The windows decide when a check runs and where the focus goes afterwards.
+namespace fieldchecks {
+
+// The messages, character for character as the receptionists know them (the blank before "!"
+// in the referral messages and the "daum" are part of them).
+namespace text {
+inline const QString FörFåTecken = QStringLiteral("OBS! För få tecken!");
+inline const QString Mellanslag = QStringLiteral("OBS! Mellanslag är ej tillåtet!");
+inline const QString EndastSiffror = QStringLiteral("OBS! Endast siffror är tillåtet!");
+inline const QString FelaktigtÅrhundrade = QStringLiteral("OBS! Felaktigt århundrade!");
+inline const QString FelaktigtPersonnummer = QStringLiteral("OBS! Felaktigt Personnummer!");
+inline const QString FelaktigtReservnummer = QStringLiteral("OBS! Felaktigt Reservnummer!");
+inline const QString SkrivitFörFåTecken = QStringLiteral("OBS! Du har skrivit för få tecken!");
+inline const QString BokstavSiffra =
+    QStringLiteral("OBS! Du har skrivit en bokstav där det ska vara en siffra!");
+inline const QString MellanslagRemiss = QStringLiteral("OBS! Mellanslag är ej tillåtet !");
+inline const QString BokstavSiffraRemiss =
+    QStringLiteral("OBS! Du har skrivit en bokstav där det ska vara en siffra !");
+inline const QString FelaktigKombikakod = QStringLiteral("OBS! Felaktig kombikakod!");
+inline const QString Dubblett =
+    QStringLiteral("OBS! Detta Personnummer är redan registrerat detta daum!");
+inline const QString IngetPersonnummer =
+    QStringLiteral("OBS! Du har ej skrivit in något personnummer!") + QLatin1Char('\n')
+    + QStringLiteral("Vill Du fortsätta utan Personnummer?") + QLatin1Char('"');
+} // namespace text
+
+using Message = std::optional<QString>;
+
+// The text without the blanks (spaces) before and after it. Only the blank counts: the desk has
+// always trimmed that and nothing else.
+QString trimBlanks(QStringView text);
+// Digit means 0 to 9 and nothing else (no other script's digits, no sign, no separator).
+bool isDigit(QChar c);
+
+// The check digit of a ten-digit number d1..d9 c by the desk's weighted sum:
+// S = f(d1) + d2 + (10·d3 + d4) + 2·d3 + (10·d5 + d6) + 2·d5 + f(d7) + d8 + f(d9), with f(d) the
+// integer part of 2.2·d; the digit is (500 − S) mod 10. `tenDigits` holds at least nine digits.
+// For d3 and d5 below 5 this is the Luhn digit; above, the sum decides (reserve numbers rely
+// on that, so it is kept as it is).
+int kontrollsiffra(QStringView tenDigits);
+// The Luhn rule (weights 2-1-2-1..., digit sums) over all ten digits, check digit included.
+bool luhnGiltig(QStringView tenDigits);
+// A coordination number (samordningsnummer) carries the day of birth plus 60, so its day
+// (characters 7 and 8 of the twelve digits) is 60 to 91; 60 stands for an unknown day.
+bool ärSamordningsnummer(QStringView tolvSiffror);
+
+// txtPersonnummer, at leaving and at registration: empty (blanks only) passes; then length 12,
+// no blank, digits only, century 18-20, check digit. A coordination number's check digit
+// follows the Luhn rule: the weighted sum refuses every correct one, since its day digit is 6
+// or more.
+Message personnummer(const QString& t);
+// txtReservnummer: empty passes; length 10, no blank, digits only, the weighted check digit.
+Message reservnummer(const QString& t);
+// txtKombikakod when it is left: 11 characters, no blank, characters 1-5 and 10-11 digits.
+// An empty box is refused.
+Message kombikakod(const QString& t);
+// txtKombikakod at registration: characters 2-5 and 10-11 must be digits (a missing one is no
+// digit). `längdKontroll` false skips the length test, as after "Yes" to going on without a
+// personnummer.
+Message kombikakodVidRegistrering(const QString& t, bool längdKontroll);
+// txtVikKomkod: empty passes; otherwise 5 characters without a blank that read as a number.
+Message vikKomkod(const QString& t);
+// txtRemissFrån: empty passes; 11 characters, no blank, characters 1-8 and 10-11 digits.
+Message remissFrån(const QString& t);
+// txtBesöksDatum, txtFödelsedatum, txtRemissDatum: empty passes; six digits (no calendar
+// check: a month 13 passes).
+Message datum(const QString& t);
+
+} // namespace fieldchecks

@@ -1,0 +1,318 @@
+// The field rules of the desk, as tables: each row a text and the message it must give (or
+// none), in the order the rules are tried, so a row with two faults proves which comes first.
+
+#include "desk/fieldchecks.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QString>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace fieldchecks;
+
+namespace {
+
+struct Row {
+    const char* name;
+    const char16_t* input;
+    std::optional<QString> expected; // nothing: the text passes
+};
+
+std::string show(const std::optional<QString>& m)
+{
+    return m ? m->toStdString() : std::string("(passes)");
+}
+
+void runTable(const std::vector<Row>& rows, const std::function<Message(const QString&)>& rule)
+{
+    for (const Row& row : rows) {
+        const QString input = QString::fromUtf16(row.input);
+        EXPECT_EQ(show(rule(input)), show(row.expected))
+            << row.name << ": \"" << input.toStdString() << "\"";
+    }
+}
+
+class PinnedLocale : public ::testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden)); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+};
+
+} // namespace
+
+TEST(FieldMessages, AreTheDesksOwnTexts)
+{
+    // The exact texts matter: clinics have their routines written around them.
+    EXPECT_EQ(text::Dubblett.toStdString(),
+              "OBS! Detta Personnummer är redan registrerat detta daum!");
+    EXPECT_EQ(text::MellanslagRemiss.toStdString(), "OBS! Mellanslag är ej tillåtet !");
+    EXPECT_EQ(text::BokstavSiffraRemiss.toStdString(),
+              "OBS! Du har skrivit en bokstav där det ska vara en siffra !");
+    EXPECT_EQ(text::IngetPersonnummer.toStdString(),
+              "OBS! Du har ej skrivit in något personnummer!\n"
+              "Vill Du fortsätta utan Personnummer?\"");
+}
+
+TEST(TrimBlanks, RemovesBlanksOnly)
+{
+    EXPECT_EQ(trimBlanks(u"  12 34  ").toStdString(), "12 34");
+    EXPECT_EQ(trimBlanks(u"   ").toStdString(), "");
+    EXPECT_EQ(trimBlanks(u"\t1 ").toStdString(), "\t1");
+}
+
+TEST(CheckDigit, WeightedSumOfTheWorkedExamples)
+{
+    EXPECT_EQ(kontrollsiffra(u"0001010008"), 8);
+    EXPECT_EQ(kontrollsiffra(u"1212121212"), 2);
+    // A month or day digit of 5 or more enters as 12·d, one off the Luhn digit sum.
+    EXPECT_EQ(kontrollsiffra(u"0050000000"), 0);
+    EXPECT_FALSE(luhnGiltig(u"0050000000"));
+    EXPECT_TRUE(luhnGiltig(u"0050000009"));
+}
+
+TEST(CheckDigit, IsTheLuhnDigitWheneverMonthAndDayTensAreBelowFive)
+{
+    // Every real date has month and day tens of 0 to 3; there the two rules must agree.
+    unsigned seed = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        QString d;
+        for (int k = 0; k < 9; ++k) {
+            seed = seed * 1103515245u + 12345u;
+            int v = int((seed >> 16) % 10);
+            if ((k == 2 || k == 4) && v > 4)
+                v -= 5;
+            d += QChar(u'0' + v);
+        }
+        const int c = kontrollsiffra(d);
+        EXPECT_TRUE(luhnGiltig(d + QChar(u'0' + c))) << d.toStdString() << c;
+        EXPECT_FALSE(luhnGiltig(d + QChar(u'0' + (c + 1) % 10))) << d.toStdString();
+    }
+}
+
+TEST(CoordinationNumber, IsADayOf60To91)
+{
+    EXPECT_FALSE(ärSamordningsnummer(u"191401592396"));
+    EXPECT_TRUE(ärSamordningsnummer(u"191401602396"));
+    EXPECT_TRUE(ärSamordningsnummer(u"191401912396"));
+    EXPECT_FALSE(ärSamordningsnummer(u"191401922396"));
+    EXPECT_FALSE(ärSamordningsnummer(u"1914016"));
+}
+
+TEST(Personnummer, Table)
+{
+    runTable(
+        {
+            {"empty passes", u"", {}},
+            {"blanks only pass", u"            ", {}},
+            {"worked example", u"190001010008", {}},
+            {"worked example, wrong digit", u"190001010007", text::FelaktigtPersonnummer},
+            {"century 18", u"180001010008", {}},
+            {"century 20", u"200001010008", {}},
+            {"century 21 before the digit", u"210001010008", text::FelaktigtÅrhundrade},
+            {"century 21, digit wrong too", u"210001010009", text::FelaktigtÅrhundrade},
+            {"century 17", u"170001010008", text::FelaktigtÅrhundrade},
+            {"191212121212", u"191212121212", {}},
+            {"191212121213", u"191212121213", text::FelaktigtPersonnummer},
+            {"11 digits", u"19000101000", text::FörFåTecken},
+            {"13 digits", u"1900010100080", text::FörFåTecken},
+            {"11 characters with a blank: length first", u"1900 101000", text::FörFåTecken},
+            {"a blank inside", u"19000101 008", text::Mellanslag},
+            {"leading blank", u" 90001010008", text::Mellanslag},
+            {"blank before the letter", u"19E00101 008", text::Mellanslag},
+            {"a letter E", u"19000101E008", text::EndastSiffror},
+            {"a sign", u"+90001010008", text::EndastSiffror},
+            {"letter before the century", u"21E001010008", text::EndastSiffror},
+            {"an Arabic-Indic digit is no digit", u"19000101000\u0668", text::EndastSiffror},
+            {"coordination number by Luhn", u"191401682396", {}},
+            {"coordination number, wrong digit", u"191401682397", text::FelaktigtPersonnummer},
+        },
+        personnummer);
+}
+
+TEST(Personnummer, DayAbove91KeepsTheWeightedSum)
+{
+    // 92 is no coordination day: the weighted sum decides, not Luhn.
+    const QString ten = QStringLiteral("000192000");
+    const int c = kontrollsiffra(ten);
+    EXPECT_FALSE(personnummer(QStringLiteral("19") + ten + QChar(u'0' + c)).has_value());
+    EXPECT_TRUE(personnummer(QStringLiteral("19") + ten + QChar(u'0' + (c + 1) % 10)).has_value());
+}
+
+namespace {
+
+std::vector<QString> testNumbers(const char* file)
+{
+    QFile f(QStringLiteral(KASSA_TESTDATA_DIR "/") + QLatin1String(file));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+    std::vector<QString> lines;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (!line.trimmed().isEmpty())
+            lines.push_back(QString::fromLatin1(line.trimmed()));
+    return lines;
+}
+
+} // namespace
+
+TEST(Personnummer, EveryTestPersonnummerOfTheTaxAgencyPasses)
+{
+    const std::vector<QString> numbers = testNumbers("skatteverket-test-personnummer.txt");
+    ASSERT_EQ(numbers.size(), 41129u);
+    int refused = 0;
+    for (const QString& n : numbers)
+        if (const Message m = personnummer(n); m && ++refused <= 5)
+            ADD_FAILURE() << n.toStdString() << ": " << m->toStdString();
+    EXPECT_EQ(refused, 0);
+}
+
+TEST(Personnummer, EveryTestCoordinationNumberOfTheTaxAgencyPasses)
+{
+    const std::vector<QString> numbers = testNumbers("skatteverket-test-samordningsnummer.txt");
+    ASSERT_EQ(numbers.size(), 2264u);
+    int refused = 0, sumWouldRefuse = 0;
+    for (const QString& n : numbers) {
+        EXPECT_TRUE(ärSamordningsnummer(n)) << n.toStdString();
+        if (kontrollsiffra(QStringView(n).mid(2)) != n[11].unicode() - u'0')
+            ++sumWouldRefuse;
+        if (const Message m = personnummer(n); m && ++refused <= 5)
+            ADD_FAILURE() << n.toStdString() << ": " << m->toStdString();
+    }
+    EXPECT_EQ(refused, 0);
+    // Why they need the Luhn rule: the weighted sum refuses every one of them.
+    EXPECT_EQ(sumWouldRefuse, 2264);
+}
+
+TEST(Reservnummer, Table)
+{
+    runTable(
+        {
+            {"empty passes", u"", {}},
+            {"blanks only pass", u"          ", {}},
+            {"good", u"0001010008", {}},
+            {"wrong digit", u"0001010007", text::FelaktigtReservnummer},
+            {"month tens 5: the weighted sum decides", u"0050000000", {}},
+            {"Luhn-correct but not by the sum", u"0050000009", text::FelaktigtReservnummer},
+            {"day tens 7 by the sum", u"0001700005", {}},
+            {"day tens 7, Luhn-correct only", u"0001700004", text::FelaktigtReservnummer},
+            {"9 characters", u"000101000", text::FörFåTecken},
+            {"12 digits", u"190001010008", text::FörFåTecken},
+            {"a blank", u"00010 0008", text::Mellanslag},
+            {"trailing blank", u"000101000 ", text::Mellanslag},
+            {"a letter", u"0001O10008", text::EndastSiffror},
+            {"no century test", u"9901010000", {}},
+        },
+        reservnummer);
+}
+
+TEST(Kombikakod, TableWhenLeavingTheBox)
+{
+    runTable(
+        {
+            {"empty is refused", u"", text::SkrivitFörFåTecken},
+            {"ten blanks", u"          ", text::SkrivitFörFåTecken},
+            {"ten characters", u"12345ABCD6", text::SkrivitFörFåTecken},
+            {"good", u"12345ABCD67", {}},
+            {"letters in 6 to 9", u"12345WXYZ67", {}},
+            {"digits in 6 to 9", u"12345678901", {}},
+            {"eleven blanks", u"           ", text::Mellanslag},
+            {"a blank in 6 to 9", u"12345AB D67", text::Mellanslag},
+            {"a blank before a letter", u"A234 ABCD67", text::Mellanslag},
+            {"letter in 1", u"A2345ABCD67", text::BokstavSiffra},
+            {"letter in 5", u"1234XABCD67", text::BokstavSiffra},
+            {"letter in 10", u"12345ABCDX7", text::BokstavSiffra},
+            {"letter in 11", u"12345ABCD6X", text::BokstavSiffra},
+            {"only 11 characters are looked at", u"12345ABCD67 X", {}},
+        },
+        kombikakod);
+}
+
+TEST(Kombikakod, TableAtRegistration)
+{
+    auto withLength = [](const QString& t) { return kombikakodVidRegistrering(t, true); };
+    auto withoutLength = [](const QString& t) { return kombikakodVidRegistrering(t, false); };
+    runTable(
+        {
+            {"good", u"12345ABCD67", {}},
+            {"character 1 is not looked at", u"A2345ABCD67", {}},
+            {"letter in 2", u"1A345ABCD67", text::BokstavSiffra},
+            {"ten characters", u"12345ABCD6", text::SkrivitFörFåTecken},
+            {"empty", u"", text::SkrivitFörFåTecken},
+            {"a blank", u"12345 BCD67", text::Mellanslag},
+        },
+        withLength);
+    runTable(
+        {
+            {"good", u"12345ABCD67", {}},
+            {"short: 10 and 11 are missing", u"12345", text::BokstavSiffra},
+            {"ten characters: 11 is missing", u"12345ABCD6", text::BokstavSiffra},
+            {"empty", u"", text::BokstavSiffra},
+            {"short with a blank", u"123 5", text::Mellanslag},
+        },
+        withoutLength);
+}
+
+class VikKomkod : public PinnedLocale {};
+
+TEST_F(VikKomkod, Table)
+{
+    runTable(
+        {
+            {"empty passes", u"", {}},
+            {"blanks pass", u"     ", {}},
+            {"digits", u"12345", {}},
+            {"leading sign", u"+1234", {}},
+            {"minus sign", u"-1234", {}},
+            {"Swedish decimal comma", u"1,234", {}},
+            {"decimal point", u"1.234", {}},
+            {"exponent", u"12E45", {}},
+            {"four characters", u"1234", text::FelaktigKombikakod},
+            {"a blank inside", u"12 45", text::FelaktigKombikakod},
+            {"leading blank", u" 1234", text::FelaktigKombikakod},
+            {"a letter", u"1A345", text::FelaktigKombikakod},
+            {"two separators", u"1,2,3", text::FelaktigKombikakod},
+            {"sign inside", u"12-34", text::FelaktigKombikakod},
+        },
+        vikKomkod);
+}
+
+TEST(ReferralCode, Table)
+{
+    runTable(
+        {
+            {"empty passes", u"", {}},
+            {"blanks pass", u"           ", {}},
+            {"digits", u"12345678901", {}},
+            {"letter in 9 passes", u"12345678X01", {}},
+            {"ten characters", u"1234567890", text::SkrivitFörFåTecken},
+            {"a blank, with the blank before !", u"1234 678901", text::MellanslagRemiss},
+            {"blank in 9", u"12345678 01", text::MellanslagRemiss},
+            {"letter in 8", u"1234567X901", text::BokstavSiffraRemiss},
+            {"letter in 1", u"X2345678901", text::BokstavSiffraRemiss},
+            {"letter in 10", u"123456789X1", text::BokstavSiffraRemiss},
+            {"letter in 11", u"1234567890X", text::BokstavSiffraRemiss},
+            {"only 11 characters are looked at", u"12345678901X", {}},
+        },
+        remissFrån);
+}
+
+TEST(Datum, Table)
+{
+    runTable(
+        {
+            {"empty passes", u"", {}},
+            {"blanks pass", u"      ", {}},
+            {"a date", u"261208", {}},
+            {"no calendar check", u"991399", {}},
+            {"day 00", u"261200", {}},
+            {"five characters", u"26120", text::FörFåTecken},
+            {"seven characters", u"2612081", text::FörFåTecken},
+            {"with separators", u"26-12-08", text::FörFåTecken},
+            {"a blank", u"26 208", text::Mellanslag},
+            {"a letter", u"2612a8", text::EndastSiffror},
+            {"a sign", u"+26120", text::EndastSiffror},
+        },
+        datum);
+}

@@ -1,8 +1,101 @@
 #include "desk/frmKassa.h"
 
-// Placeholder bodies, replaced as the desk is built.
+#include "desk/fieldchecks.h"
+
+#include <cmath>
+#include <optional>
+
+// The patient's receipt, "Läkarvårdsräkning": one page, printed right after the visit was
+// written to the visit file. Every value is taken from the desk as it stands now; nothing is
+// read from the visit table, so a voiding prints the page with its own receipt number.
+
+namespace {
+
+QString s(const char16_t* text) { return QString::fromUtf16(text); }
+
+// Half a width, to the nearest whole twip, an exact half to the even neighbour: the same
+// rounding the positions have always had, so the lines sit where the clinics' forms expect.
+double halva(double twips) { return std::nearbyint(twips / 2.0); }
+
+// A position in whole twips, an exact half to the even neighbour.
+int heltal(double twips) { return int(std::nearbyint(twips)); }
+
+QString inställning(const Program& program, SettingsField fält)
+{
+    return fieldchecks::trimBlanks(program.Inställningar.text(fält));
+}
+
+// Centres `rad` on the page in the font in effect, at height `y`, and prints it.
+void skrivCentrerad(ui::Printer& p, const QString& rad, int y)
+{
+    p.setCurrentX(heltal(p.scaleWidth() / 2.0 - halva(p.textWidth(rad))));
+    p.setCurrentY(y);
+    p.printLine(rad);
+}
+
+// One line of the lower part: position first, then the line's font, then the text.
+void skrivRad(ui::Printer& p, int y, const QString& rad, std::optional<bool> fet = {},
+              std::optional<double> storlek = {})
+{
+    p.setCurrentX(1000);
+    p.setCurrentY(y);
+    if (fet)
+        p.setFontBold(*fet);
+    if (storlek)
+        p.setFontSize(*storlek);
+    p.printLine(rad);
+}
+
+} // namespace
 
 void frmKassa::SkrivUtKvitto()
 {
-}
+    ui::Printer& p = printer();
+    const QString titel = s(u"Läkarvårdsräkning");
+    p.beginDocument(s(u"Kvitto ") + lblKvittoNr.caption());
 
+    // The title is measured before its own font is set: in whatever font the printer has now.
+    // Its place on the page has always followed from that, so it is kept.
+    p.setCurrentX(heltal(p.scaleWidth() / 2.0 - halva(p.textWidth(titel)) - 500));
+    p.setFontBold(true);
+    p.setFontSize(16);
+    p.setFontUnderline(true);
+    p.setCurrentY(500);
+    p.printLine(titel);
+
+    p.setFontBold(false);
+    p.setFontSize(12);
+    p.setFontUnderline(false);
+    skrivCentrerad(p,
+                   inställning(m_program, SettingsField::Namn) + s(u", ")
+                       + inställning(m_program, SettingsField::Klinik),
+                   1500);
+    skrivCentrerad(p,
+                   inställning(m_program, SettingsField::Adress) + s(u", ")
+                       + inställning(m_program, SettingsField::Postadress) + s(u", ")
+                       + inställning(m_program, SettingsField::Telefon),
+                   1800);
+
+    const QString pnr = txtPersonnummer.text();
+    skrivRad(p, 3000, s(u"Personnummer:") + s(u" ") + pnr.mid(0, 8) + s(u"-") + pnr.mid(8, 4));
+    skrivRad(p, 3500, s(u"Kvittonummer:") + s(u" ") + lblKvittoNr.caption());
+    skrivRad(p, 4000, s(u"Besöksdatum:") + s(u"  ") + txtBesöksDatum.text());
+    skrivRad(p, 5000, s(u"Patientavgift:") + lblPatientavgift.caption(), true, 14);
+    skrivRad(p, 6000, s(u"Vårdgivarens sign:........."), false, 10);
+    skrivRad(p, 6600, QString(76, QLatin1Char('_')), true, 14);
+    skrivRad(p, 7000,
+             s(u"Intyg om behov av särskiltfärdsätt: O Taxi, O Enkel, O T.o.r. , O Egen bil"),
+             false, 10);
+    skrivRad(p, 7500, s(u"Läkarens Namnteckning:") + QString(54, QLatin1Char('.')));
+
+    // The visit is already on disk: whatever becomes of the page, nothing is lost, and the
+    // receptionist is told where the page went or why it did not come out.
+    const ui::PrintOutcome utfall = p.endDocument();
+    if (!utfall.ok)
+        dialogs().message(s(u"OBS! Kvittot kunde inte skrivas ut: ") + utfall.error
+                          + s(u"\nBesöket är sparat."));
+    else if (!utfall.pdfPath.isEmpty())
+        dialogs().message(s(u"Ingen skrivare är installerad. Kvittot har sparats som\n")
+                              + utfall.pdfPath,
+                          ui::Buttons::Ok, ui::Icon::Information);
+}

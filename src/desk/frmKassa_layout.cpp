@@ -190,6 +190,10 @@ void frmKassa::byggLayout()
 
     lblKvittoNr.setCaption(s(u"0"));
     txtMakulering.setText(s(u"0"));
+    // The receipt to void belongs to voiding mode; the desk starts in neither mode, and an empty
+    // visit file shows no voiding record that would hide the field.
+    lblMakulering.setVisible(false);
+    txtMakulering.setVisible(false);
 
     setDefaultButton(&cmdRegistrera);
 

@@ -7,6 +7,7 @@
 #include "ui/form.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -194,6 +195,9 @@ private:
 
     // Shows a file error once; the desk goes on with what it had.
     void visaFilfel(const FileResult& result);
+    // The identity rows for an identity type "P", "R" or none (frmKassa_store.cpp); shared by
+    // the display of a receipt and LagraSmittskydd.
+    void VisaIdentitet(const QString& idTyp, const QString& idNummer);
 
     Program& m_program;
     VisitTable m_besök;
@@ -201,4 +205,8 @@ private:
     ProcedureTable m_åtgärder;
     DeskValues m_värden;
     bool m_startFailed = false;
+    // File errors shown during the activation under way: it reads the code files twice (the
+    // display, then the re-read), and a file gone missing is reported once.
+    QStringList m_visadeFilfel;
+    bool m_iAktivering = false;
 };

@@ -1,28 +1,194 @@
 #include "desk/frmKassa.h"
 
-// Placeholder bodies, replaced as the desk is built.
+#include "data/numbers.h"
 
+// Showing a stored receipt and browsing. The caption of lblKvittoNr is the desk's position in
+// the visit table: whatever gives it a new text shows that receipt, and every step here reads
+// it afresh. Showing a receipt never writes anything.
+
+namespace {
+
+QString s(const char16_t* text) { return QString::fromUtf16(text); }
+
+// A field without its blank fill. Only blanks: a stored field holds nothing else as fill, and
+// any other character in it is part of the value.
+QString trimmad(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+} // namespace
+
+// The receipt the caption names. A number the table does not hold (the open receipt after a
+// registration with "Ny post", whose empty entry the closing read of the file dropped) shows as
+// the empty record it stands for.
 void frmKassa::lblKvittoNr_Change()
 {
+    const std::optional<int> n = receiptNumber(lblKvittoNr.caption());
+    // A copy: the handlers that the display sets off run in the middle of it, and the record
+    // must not move under it.
+    const VisitRecord r = n && m_besök.contains(*n) ? m_besök[*n] : VisitRecord();
+    VisaPost(r, /*förMakulering=*/false);
 }
+
+// Copies a record onto the desk. The F3 lookup of a receipt to void uses the same steps, but
+// keeps the number typed into txtMakulering, the diagnosis already on the desk, and the voiding
+// mode (the record it copies is a visit, whose own number and mode would undo the voiding).
+void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
+{
+    using F = VisitField;
+
+    // The text fields, and the desk values as the record holds them.
+    txtKombikakod.setText(trimmad(r.text(F::Kombikakod)));
+    txtVikKomkod.setText(trimmad(r.text(F::VikKomkod)));
+    if (!förMakulering)
+        txtMakulering.setText(trimmad(r.text(F::Kvittonummer)));
+    txtFödelsedatum.setText(trimmad(r.text(F::Födelsedatum)));
+    txtBesöksDatum.setText(trimmad(r.text(F::Besöksdatum)));
+    txtRemissFrån.setText(trimmad(r.text(F::RemissFrån)));
+    txtRemissDatum.setText(trimmad(r.text(F::RemissDatum)));
+    if (!förMakulering)
+        txtDiagnoskod.setText(trimmad(r.text(F::Diagnoskod)));
+
+    m_värden.Registreringstyp = r.text(F::Registreringstyp);
+    m_värden.Skatt = r.text(F::Skatt);
+    m_värden.IdNummer = trimmad(r.text(F::IdNummer));
+    m_värden.IdTyp = r.text(F::IdTyp);
+    m_värden.Besökstyp = r.text(F::Besökstyp);
+    m_värden.Taxekod = r.text(F::Taxekod);
+    m_värden.Smittskydd = r.text(F::Smittskydd);
+    m_värden.Åtgärd = r.text(F::Åtgärd);
+    m_värden.RemissTill = r.text(F::RemissTill);
+    m_värden.EjBetPatAvg = r.text(F::EjBetPatAvg);
+
+    // Tax form; a record without one leaves the menu as it is.
+    const QString skatt = r.text(F::Skatt);
+    if (skatt == u"F" || skatt == u"A") {
+        mnuSkatt[0]->setChecked(skatt == u"F");
+        mnuSkatt[1]->setChecked(skatt == u"A");
+    }
+
+    // Identity: the rows of its type, the focus in the number.
+    VisaIdentitet(m_värden.IdTyp, m_värden.IdNummer);
+
+    // Kind of record: a voiding record puts the desk into voiding mode with its field shown.
+    if (!förMakulering) {
+        const QString typ = r.text(F::Registreringstyp);
+        if (typ == u"1" || typ == u"2") {
+            const bool makulering = typ == u"2";
+            mnuNyReg[0]->setChecked(!makulering);
+            mnuNyReg[1]->setChecked(makulering);
+            lblMakulering.setVisible(makulering);
+            txtMakulering.setVisible(makulering);
+        }
+    }
+
+    // Procedure, looked up in the procedure file as it is now. If the file cannot be read the
+    // desk keeps the table it had and looks the code up there.
+    if (const FileResult read = codetables::HämtaÅtgärdsFil(m_program.folder, m_åtgärder))
+        m_program.AntalÅtgärder = m_åtgärder.count();
+    else
+        visaFilfel(read);
+    {
+        const int i = codetables::findCode(m_åtgärder.Åtgärd, r.text(F::Åtgärd),
+                                           lstÅtgärd.listIndex());
+        if (i < lstÅtgärd.listCount())
+            lstÅtgärd.setListIndex(i);
+    }
+
+    // Visit type: anything but a first visit shows as a return visit.
+    optBesök[r.text(F::Besökstyp) == u"0" ? 0 : 1]->setValue(true);
+
+    chkAkutbesök.setValue(r.text(F::Akutbesök) == u"1" ? 1 : 0);
+
+    // Infection control. Ticking or clearing the box runs LagraSmittskydd at once, from the desk
+    // values set above; then the identity is put away, or the identity boxes are enabled again.
+    const QString smittskydd = r.text(F::Smittskydd);
+    if (smittskydd == u"1") {
+        chkSmittskydd.setValue(1);
+        for (ui::MenuItem* item : mnuIdTyp) {
+            item->setChecked(false);
+            item->setEnabled(false);
+        }
+        for (ui::TextBox* box : {&txtPersonnummer, &txtReservnummer, &txtFödelsedatum}) {
+            box->setText(QString());
+            box->setEnabled(false);
+            box->setVisible(false);
+        }
+        for (ui::Label* label : {&lblPersonnummer, &lblReservnummer, &lblFödelsedatum})
+            label->setVisible(false);
+    } else if (smittskydd == u"0") {
+        chkSmittskydd.setValue(0);
+        for (ui::MenuItem* item : mnuIdTyp)
+            item->setEnabled(true);
+        for (ui::TextBox* box : {&txtPersonnummer, &txtReservnummer, &txtFödelsedatum})
+            box->setEnabled(true);
+    }
+
+    // Tariff, looked up in the tariff file as it is now; a new selection shows its fee.
+    if (const FileResult read = codetables::HämtaTaxeFil(m_program.folder, m_taxor))
+        m_program.AntalTaxekoder = m_taxor.count();
+    else
+        visaFilfel(read);
+    {
+        const int i = codetables::findCode(m_taxor.Taxekod, r.text(F::Taxekod),
+                                           lstTaxekod.listIndex());
+        if (i < lstTaxekod.listCount())
+            lstTaxekod.setListIndex(i);
+    }
+
+    // Referral destination: the code is the position in the list.
+    const QString till = r.text(F::RemissTill);
+    for (int i = 0; i < 4; ++i)
+        if (till == QStringLiteral("0%1").arg(i))
+            lstRemissTill.setListIndex(i);
+
+    chkEjBetPatAvg.setValue(r.text(F::EjBetPatAvg) == u"0000" ? 1 : 0);
+}
+
+// --- Browsing ---
 
 void frmKassa::cmdFöregående_Click()
 {
+    const std::optional<int> n = receiptNumber(lblKvittoNr.caption());
+    if (n && *n > 1)
+        lblKvittoNr.setCaption(QString::number(*n - 1));
 }
 
 void frmKassa::cmdNästa_Click()
 {
+    GåTillNästaKvitto();
 }
 
+// The button has never had an action; it stays for the receptionists who know it.
 void frmKassa::cmdSök_Click()
 {
 }
 
+// Goes to the receipt the user names. The answer is taken as typed, leading zeros included, so
+// "05" shows receipt 5 again even when it is shown already. Only a whole number from 1 to the
+// table's last entry names a receipt; anything else is answered with a message and the desk
+// stays where it is.
 void frmKassa::mnuGåTill_Click()
 {
+    const int sista = m_besök.upperBound();
+    const QString svar = dialogs().input(s(u"Skriv det kvittonummer Du vill gå till..."),
+                                         s(u"Gå till..."), QString::number(sista));
+    if (svar.isEmpty())
+        return;
+    const std::optional<int> n = receiptNumber(svar);
+    if (!n || *n < 1 || *n > sista) {
+        if (sista >= 1)
+            dialogs().message(s(u"OBS! Skriv ett kvittonummer från 1 till %1!").arg(sista));
+        else
+            dialogs().message(s(u"OBS! Det finns inga registrerade kvitton ännu!"));
+        return;
+    }
+    lblKvittoNr.setCaption(svar);
 }
-
-void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
-{
-}
-

@@ -1,32 +1,199 @@
 #include "desk/frmKassa.h"
 
-// Placeholder bodies, replaced as the desk is built.
+#include "data/numbers.h"
+#include "data/settingsfile.h"
+#include "data/visitfile.h"
 
+// Start-up and activation of the desk, the clinic's settings applied to it, and the opening of
+// a new receipt number.
+
+namespace {
+
+QString s(const char16_t* text) { return QString::fromUtf16(text); }
+
+// Receipt numbers are 16-bit: there is no receipt after this one.
+const QString SistaKvittot = QString::fromUtf16(u"OBS! Sista kvittonumret (32767) är nått!");
+
+} // namespace
+
+// Reads every file the desk works from. Without its visit file, its code lists or its settings
+// the desk cannot register anything safely (an unreadable visit file taken as empty would have
+// the next visit written over receipt 1), so a file that cannot be read ends the program after
+// a message naming it, before anything has been written.
 void frmKassa::Form_Load()
 {
+    const auto avbryt = [this](const FileResult& result) {
+        dialogs().message(result.error + s(u"\nProgrammet avslutas."));
+        m_startFailed = true;
+    };
+
+    if (const FileResult read = visitfile::HämtaBesöksFil(m_program.folder, m_besök); !read)
+        return avbryt(read);
+
+    // The lists are filled once; row i of a table is item i of its list from here on.
+    if (const FileResult read = codetables::HämtaTaxeFil(m_program.folder, m_taxor); !read)
+        return avbryt(read);
+    m_program.AntalTaxekoder = m_taxor.count();
+    if (const FileResult read = codetables::HämtaÅtgärdsFil(m_program.folder, m_åtgärder); !read)
+        return avbryt(read);
+    m_program.AntalÅtgärder = m_åtgärder.count();
+    for (const QString& kod : m_taxor.Taxekod)
+        lstTaxekod.addItem(kod);
+    for (const QString& kod : m_åtgärder.Åtgärd)
+        lstÅtgärd.addItem(kod);
+
+    lstTaxekod.setListIndex(1);
+
+    for (const char16_t* till : {u"  00 ", u"  01 ", u"  02 ", u"  03 "})
+        lstRemissTill.addItem(s(till));
+    lstRemissTill.setListIndex(0);
+
+    // A first start has no settings file: the data layer writes the default one.
+    if (const FileResult read = settingsfile::HämtaInställningsFil(m_program.folder,
+                                                                   m_program.Inställningar);
+        !read)
+        return avbryt(read);
 }
 
+// At start-up and whenever the desk becomes the active window again (a report or the settings
+// window closed). The receipt shown is the table's last entry as held in memory now, which is
+// still an open receipt that was never registered; the files are read only afterwards.
 void frmKassa::Form_Activate()
 {
+    if (m_startFailed)
+        return;
+    m_iAktivering = true;
+    m_visadeFilfel.clear();
+
+    // An empty visit file has no receipt to show: the desk opens receipt 1 as a new one.
+    if (m_besök.upperBound() == 0)
+        SkapaNyPost();
+    else
+        lblKvittoNr.setCaption(QString::number(m_besök.upperBound()));
+    txtKombikakod.setText(m_program.Inställningar.text(SettingsField::Kombikakod));
+    UppdateraKassaFormulär();
+
+    if (const FileResult read = visitfile::HämtaBesöksFil(m_program.folder, m_besök); !read)
+        visaFilfel(read);
+    if (const FileResult read = codetables::HämtaÅtgärdsFil(m_program.folder, m_åtgärder))
+        m_program.AntalÅtgärder = m_åtgärder.count();
+    else
+        visaFilfel(read);
+    if (const FileResult read = codetables::HämtaTaxeFil(m_program.folder, m_taxor))
+        m_program.AntalTaxekoder = m_taxor.count();
+    else
+        visaFilfel(read);
+
+    m_iAktivering = false;
+    m_visadeFilfel.clear();
 }
 
 void frmKassa::Form_GotFocus()
 {
+    if (m_startFailed)
+        return;
+    if (const FileResult read = settingsfile::HämtaInställningsFil(m_program.folder,
+                                                                   m_program.Inställningar);
+        !read)
+        visaFilfel(read);
 }
 
+// The clinic's defaults for a new visit: its kombikakod codes, registration mode, personnummer,
+// its tax form and visit type, the layout of its profession and its default codes.
 void frmKassa::UppdateraKassaFormulär()
 {
+    const SettingsRecord& inst = m_program.Inställningar;
+
+    txtKombikakod.setText(inst.text(SettingsField::Kombikakod));
+    txtVikKomkod.setText(inst.text(SettingsField::VikKomkod));
+
+    if (txtPersonnummer.enabled())
+        txtPersonnummer.setFocus();
+    else if (txtReservnummer.enabled())
+        txtReservnummer.setFocus();
+    else
+        txtBesöksDatum.setFocus();
+
+    // Only the marks: the voiding field stays as it is until the next registration or choice of
+    // mode hides it.
+    mnuNyReg[0]->setChecked(true);
+    mnuNyReg[1]->setChecked(false);
+    mnuIdTyp[0]->setChecked(true);
+    mnuIdTyp[1]->setChecked(false);
+
+    chkSmittskydd.setValue(0);
+    chkEjBetPatAvg.setValue(0);
+
+    const bool fSkatt = inst.isFirstChoice(SettingsField::Skatt);
+    mnuSkatt[0]->setChecked(fSkatt);
+    mnuSkatt[1]->setChecked(!fSkatt);
+
+    optBesök[inst.isFirstChoice(SettingsField::Besökstyp) ? 0 : 1]->setValue(true);
+
+    // A physician refers patients on and has the referral list; a physiotherapist does not.
+    const bool läkare = inst.isFirstChoice(SettingsField::Yrke);
+    fraRemiss.setVisible(true);
+    fraRemiss.setWidth(läkare ? 3375 : 2445);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &lblKombikakod, &txtRemissFrån, &lblDatum, &txtRemissDatum})
+        c->setVisible(true);
+    lblTill.setVisible(läkare);
+    lstRemissTill.setVisible(läkare);
+    setCaption(läkare ? s(u"Kassaprogram för Läkare Ver 6.02")
+                      : s(u"Kassaprogram för Sjukgymnaster Ver 6.02"));
+
+    // An index outside the list, or none at all, leaves the list without a selection.
+    lstÅtgärd.setListIndex(inst.index(SettingsField::ÅtgärdIndex));
+    lstTaxekod.setListIndex(inst.index(SettingsField::TaxekodIndex));
+    lstRemissTill.setListIndex(0);
 }
 
+// Opens the receipt after the table's last entry, with the clinic's defaults and the previous
+// visit's date (a clinic registers a day's visits one after the other). Called after a
+// registration with "Ny post" checked, and at start-up on an empty visit file.
 void frmKassa::SkapaNyPost()
 {
+    const int n = m_besök.upperBound() + 1;
+    if (n > VisitTable::MaxRecords) {
+        dialogs().message(SistaKvittot);
+        return;
+    }
+    m_besök.resize(n);
+    lblKvittoNr.setCaption(QString::number(n));
+    UppdateraKassaFormulär();
+    txtBesöksDatum.setText(n > 1 ? m_besök[n - 1].text(VisitField::Besöksdatum) : QString());
 }
 
+// "Nästa >>": the following receipt. From a stored receipt that is the next stored one, shown as
+// it was registered, or a new receipt at the end of the table with the defaults. An open receipt
+// (not registered yet, or beyond the table after the file was read back) has no next one.
 void frmKassa::GåTillNästaKvitto()
 {
+    const std::optional<int> a = receiptNumber(lblKvittoNr.caption());
+    if (!a || !m_besök.contains(*a) || !m_besök[*a].isStoredReceipt())
+        return;
+    if (*a >= VisitTable::MaxRecords) {
+        dialogs().message(SistaKvittot);
+        return;
+    }
+    const int b = *a + 1;
+    if (m_besök.upperBound() < b)
+        m_besök.resize(b);
+    lblKvittoNr.setCaption(QString::number(b));
+    if (m_besök.contains(b) && m_besök[b].isStoredReceipt())
+        return;
+    UppdateraKassaFormulär();
+    if (m_besök.contains(*a))
+        txtBesöksDatum.setText(m_besök[*a].text(VisitField::Besöksdatum));
 }
 
+// One message per file and activation: the activation reads each code file twice.
 void frmKassa::visaFilfel(const FileResult& result)
 {
+    if (m_iAktivering) {
+        if (m_visadeFilfel.contains(result.error))
+            return;
+        m_visadeFilfel.append(result.error);
+    }
+    dialogs().message(result.error);
 }
-

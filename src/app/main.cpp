@@ -1,10 +1,55 @@
+// The desk program: one window-based process whose files all lie in its own folder.
+
+#include "data/filesave.h"
+#include "data/program.h"
+#include "data/programlock.h"
+#include "desk/frmKassa.h"
+#include "ui/application.h"
+#include "ui/qt/qtbackend.h"
+#include "ui/qt/qtprinter.h"
+#include "ui/qt/qtservices.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QDir>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Kassaprogram"));
-    placeholder.show();
-    return app.exec();
+    QApplication qtApp(argc, argv);
+    ui::qt::QtDialogs qtDialogs;
+    ui::Dialogs& dialogs = qtDialogs;
+
+    // The program's folder is the folder of its own file; it is made current and every file is
+    // opened there by its bare name. Nothing else (command line, environment) chooses it.
+    const QString folder = QCoreApplication::applicationDirPath();
+    if (!QDir::setCurrent(folder)) {
+        dialogs.message(QStringLiteral("Programmets mapp %1 kunde inte öppnas.")
+                            .arg(QDir::toNativeSeparators(folder)));
+        return 1;
+    }
+
+    // One running copy per folder: two copies would overwrite each other's registrations.
+    ProgramLock lock(folder);
+    if (const FileResult locked = lock.acquire(); !locked) {
+        dialogs.message(locked.error);
+        return 1;
+    }
+    removeStraySaveFiles(folder, {QStringLiteral("PatBesök.Dat"), QStringLiteral("Inställn.txt")});
+
+    ui::qt::QtPrinter printer(folder);
+    ui::qt::QtClock clock;
+    ui::qt::QtScreen screen;
+    ui::Application app(dialogs, printer, clock, screen);
+    Program program;
+    program.folder = QDir(folder);
+    frmKassa desk(app, program);
+
+    ui::qt::QtBackend backend(app);
+    // "Avsluta" ends the program at once: every registration is on disk before its event ends.
+    app.onQuit = [] { QCoreApplication::quit(); };
+    backend.start(desk);
+    if (desk.startFailed())
+        return 1; // the desk has said why
+    if (app.hasQuit())
+        return 0;
+    return qtApp.exec();
 }

@@ -84,7 +84,8 @@ void frmKassa::txtMakulering_LostFocus()
 // A voiding of something that is no visit, or of a visit already voided, makes the totals and
 // the county council's report wrong; it may still be what the clinic wants (a voiding that has
 // to be redone), so the receptionist decides. The entry under the desk's own receipt number is
-// left out of the search for earlier voidings: registering there replaces it.
+// left out of the search for earlier voidings: registering there replaces it. For the same
+// reason a voiding of the receipt shown would overwrite the visit it voids, and is asked about.
 bool frmKassa::BekräftaMakulering()
 {
     if (!mnuNyReg[1]->checked())
@@ -101,7 +102,11 @@ bool frmKassa::BekräftaMakulering()
         const std::optional<int> n = receiptNumber(typed);
         const VisitRecord* r = n && m_besök.contains(*n) ? &m_besök[*n] : nullptr;
         const QString namn = n ? QString::number(*n) : typed;
-        if (!r || !r->isStoredReceipt()) {
+        if (r && r->isStoredReceipt() && här && *n == *här) {
+            // Stored under its own number, the voiding would replace the very receipt it voids.
+            fråga = s(u"OBS! Kvittonr %1 är det kvitto som visas och skrivs över av makuleringen!\n"
+                      u"Vill Du makulera det ändå?").arg(namn);
+        } else if (!r || !r->isStoredReceipt()) {
             fråga = s(u"OBS! Kvittonr %1 är inget registrerat besök!\n"
                       u"Vill Du makulera det ändå?").arg(namn);
         } else if (r->text(VisitField::Registreringstyp) == QLatin1String("2")) {

@@ -509,6 +509,28 @@ INSTANTIATE_TEST_SUITE_P(Svar, DeskVoidingQuestions,
                              return std::string(info.param == ui::Answer::Yes ? "Ja" : "Nej");
                          });
 
+// Voiding the receipt the desk shows would store the voiding over the very visit it voids.
+TEST_F(DeskVoiding, VoidingTheReceiptShownIsAskedForFirst)
+{
+    start(3);
+    const QByteArray before = visitFile();
+    app.chooseMenu(*desk->mnuNyReg[1]);
+    ASSERT_TRUE(app.type(desk->txtMakulering, QStringLiteral("3")));
+    const QString question = s(u"OBS! Kvittonr 3 är det kvitto som visas och skrivs över av "
+                               u"makuleringen!\nVill Du makulera det ändå?");
+
+    dialogs.expectMessage(question, ui::Answer::No);
+    app.pressEnter();
+    EXPECT_EQ(visitFile(), before);
+    EXPECT_EQ(desk->focused(), &desk->txtMakulering);
+
+    dialogs.expectMessage(question, ui::Answer::Yes);
+    app.pressEnter();
+    EXPECT_EQ(recordsBefore(3), before.left(2 * 95));
+    EXPECT_EQ(field(storedRecord(3), VisitField::Registreringstyp), QByteArray("2"));
+    EXPECT_EQ(field(storedRecord(3), VisitField::Kvittonummer), QByteArray("00000003"));
+}
+
 TEST_F(DeskVoiding, AGoodVoidingAsksNothing)
 {
     start(3);

@@ -1,6 +1,7 @@
 #include "data/codetables.h"
 
 #include "data/codec.h"
+#include "data/fileerrors.h"
 
 #include <QFile>
 
@@ -37,7 +38,8 @@ FileResult readColumns(const QDir& folder, const Layout& layout, QList<QString>&
     if (!file.open(QIODevice::ReadOnly))
         return FileResult::failure(QStringLiteral("Filen %1 i mappen %2 kunde inte läsas: %3.")
                                        .arg(layout.fileName, folderName(folder),
-                                            reasonFromErrno(errno)));
+                                            reasonFromErrno(fileerrors::afterFailedRead(
+                                                file.fileName(), errno))));
 
     const qint64 length = file.size();
     const int rows = entryCount(length, layout.width);
@@ -54,7 +56,8 @@ FileResult readColumns(const QDir& folder, const Layout& layout, QList<QString>&
     if (bytes.size() != length)
         return FileResult::failure(QStringLiteral("Filen %1 i mappen %2 kunde inte läsas: %3.")
                                        .arg(layout.fileName, folderName(folder),
-                                            reasonFromErrno(errno ? errno : EIO)));
+                                            reasonFromErrno(fileerrors::afterFailedRead(
+                                                file.fileName(), errno))));
 
     const QByteArrayView all(bytes);
     QList<QString> newCodes, newSeconds;

@@ -53,6 +53,11 @@ FileResult writeWhole(QIODevice& device, const QByteArray& bytes, const QString&
 
 FileResult saveFileAtomically(const QString& path, const QByteArray& bytes)
 {
+    return saveFileAtomically(path, bytes, writeWhole);
+}
+
+FileResult saveFileAtomically(const QString& path, const QByteArray& bytes, const WriteStep& write)
+{
     const QFileInfo info(path);
     const QString displayName = info.fileName();
 
@@ -63,13 +68,15 @@ FileResult saveFileAtomically(const QString& path, const QByteArray& bytes)
     errno = 0;
     // Unbuffered: a write that falls short shows at once, with errno still telling why.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // Qt refuses a folder in the file's place, or a write-protected file, before asking the
+        // system, so errno may tell nothing.
         int why = errno;
-        if (why == 0 && info.exists() && !info.isWritable())
-            why = EACCES;
+        if (why == 0)
+            why = info.isDir() ? EISDIR : (info.exists() && !info.isWritable()) ? EACCES : EIO;
         return saveFailure(displayName, why);
     }
 
-    if (FileResult written = writeWhole(file, bytes, displayName); !written) {
+    if (FileResult written = write(file, bytes, displayName); !written) {
         file.cancelWriting();
         return written;
     }
@@ -80,7 +87,7 @@ FileResult saveFileAtomically(const QString& path, const QByteArray& bytes)
     }
     errno = 0;
     if (!file.commit())
-        return saveFailure(displayName, errno);
+        return saveFailure(displayName, errno ? errno : (info.isDir() ? EISDIR : EIO));
     syncFolder(info.absolutePath());
     return FileResult::success();
 }

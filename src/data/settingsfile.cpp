@@ -1,5 +1,6 @@
 #include "data/settingsfile.h"
 
+#include "data/fileerrors.h"
 #include "data/filesave.h"
 
 #include <QFile>
@@ -29,15 +30,13 @@ FileResult HämtaInställningsFil(const QDir& folder, SettingsRecord& record)
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return FileResult::failure(QStringLiteral("Filen %1 kunde inte läsas: %2.")
-                                       .arg(fileName(), reasonFromErrno(errno)));
+        return fileerrors::readFailure(fileName(), path, errno);
     // Only the first 194 characters count; whatever follows (the line break, further lines) is
     // ignored, so there is no point reading more of a long file.
     errno = 0;
     const QByteArray line = file.read(SettingsRecord::Size);
     if (line.size() < SettingsRecord::Size && file.error() != QFileDevice::NoError)
-        return FileResult::failure(QStringLiteral("Filen %1 kunde inte läsas: %2.")
-                                       .arg(fileName(), reasonFromErrno(errno ? errno : EIO)));
+        return fileerrors::readFailure(fileName(), path, errno);
     record = SettingsRecord::fromBytes(line);
     return FileResult::success();
 }

@@ -1,5 +1,6 @@
 #include "data/visitfile.h"
 
+#include "data/fileerrors.h"
 #include "data/filesave.h"
 
 #include <QFile>
@@ -11,10 +12,9 @@ namespace visitfile {
 
 namespace {
 
-FileResult readFailure(int errnoValue)
+FileResult readFailure(const QFile& file, int errnoValue)
 {
-    return FileResult::failure(QStringLiteral("Filen %1 kunde inte läsas: %2.")
-                                   .arg(fileName(), reasonFromErrno(errnoValue)));
+    return fileerrors::readFailure(fileName(), file.fileName(), errnoValue);
 }
 
 FileResult tooManyRecords(qint64 records)
@@ -61,7 +61,7 @@ FileResult HämtaBesöksFil(const QDir& folder, VisitTable& table)
     }
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return readFailure(errno);
+        return readFailure(file, errno);
 
     const qint64 count = file.size() / VisitRecord::Size;
     if (count > VisitTable::MaxRecords)
@@ -70,7 +70,7 @@ FileResult HämtaBesöksFil(const QDir& folder, VisitTable& table)
     // The records go straight into the table's storage: a record is its 95 bytes.
     QList<VisitRecord> records(count);
     if (!readExactly(file, reinterpret_cast<char*>(records.data()), count * VisitRecord::Size))
-        return readFailure(errno);
+        return readFailure(file, errno);
     table.records() = std::move(records);
     return FileResult::success();
 }
@@ -91,14 +91,14 @@ FileResult SparaBesöksFil(const QDir& folder, const VisitTable& table)
     if (old.exists()) {
         errno = 0;
         if (!old.open(QIODevice::ReadOnly))
-            return readFailure(errno);
+            return readFailure(old, errno);
         const qint64 oldSize = old.size();
         if (oldSize > tableBytes) {
             if ((oldSize / VisitRecord::Size) > VisitTable::MaxRecords)
                 return tooManyRecords(oldSize / VisitRecord::Size);
             tail.resize(oldSize - tableBytes);
             if (!old.seek(tableBytes) || !readExactly(old, tail.data(), tail.size()))
-                return readFailure(errno ? errno : EIO);
+                return readFailure(old, errno);
         }
         old.close();
     }

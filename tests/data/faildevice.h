@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QIODevice>
+
+#include <cerrno>
+
+// A device that takes `capacity` bytes and then fails the way a full disk does: a write that
+// reaches the limit keeps what fits, the next one fails with ENOSPC. With a target it passes
+// what it keeps on to that device (a save's temporary file); without one it keeps it itself.
+class FailDevice : public QIODevice {
+public:
+    explicit FailDevice(qint64 capacity, QIODevice* target = nullptr, qint64 chunk = 0)
+        : m_capacity(capacity), m_target(target), m_chunk(chunk)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    QByteArray kept;
+    int writeCalls = 0;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 len) override
+    {
+        ++writeCalls;
+        const qint64 room = m_capacity - m_written;
+        if (room <= 0) {
+            errno = ENOSPC;
+            setErrorString(QStringLiteral("Unknown error"));
+            return -1;
+        }
+        qint64 n = qMin(len, room);
+        if (m_chunk > 0)
+            n = qMin(n, m_chunk);
+        if (m_target) {
+            n = m_target->write(data, n);
+            if (n < 0)
+                return -1;
+        } else {
+            kept.append(data, n);
+        }
+        m_written += n;
+        return n;
+    }
+
+private:
+    qint64 m_capacity;
+    qint64 m_written = 0;
+    QIODevice* m_target;
+    qint64 m_chunk;
+};

@@ -59,20 +59,16 @@ FileResult readColumns(const QDir& folder, const Layout& layout, QList<QString>&
                                             reasonFromErrno(fileerrors::afterFailedRead(
                                                 file.fileName(), errno))));
 
-    const QByteArrayView all(bytes);
+    // Decoded once; each row's parts are cut from the text. A part that runs past the end of
+    // the file is shorter, or empty (QString::mid gives exactly that).
+    const QString all = cp1252::decode(bytes);
     QList<QString> newCodes, newSeconds;
     newCodes.reserve(rows);
     newSeconds.reserve(rows);
     for (qsizetype i = 0; i < rows; ++i) {
         const qsizetype start = i * layout.width;
-        // A part that runs past the end of the file is shorter, or empty.
-        auto part = [&](qsizetype from, qsizetype width) {
-            if (from >= all.size())
-                return QString();
-            return cp1252::decode(all.sliced(from, qMin(width, all.size() - from)));
-        };
-        newCodes.append(part(start, layout.codeWidth));
-        newSeconds.append(part(start + layout.codeWidth, layout.secondWidth));
+        newCodes.append(all.mid(start, layout.codeWidth));
+        newSeconds.append(all.mid(start + layout.codeWidth, layout.secondWidth));
     }
     codes = std::move(newCodes);
     seconds = std::move(newSeconds);

@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
 
 namespace ui::qt {
 
@@ -72,33 +73,74 @@ Control* FormWindow::accessTarget(const Control& label, bool now)
     return nullptr;
 }
 
+namespace {
+
+// The caption the window's own order gives a box: the nearest label in the run of captions
+// (labels and frames) directly before it in the tab order.
+const Control* captionInTabOrder(const Control& input)
+{
+    const auto& order = input.form().tabOrder();
+    auto it = std::find(order.begin(), order.end(), &input);
+    while (it != order.begin()) {
+        --it;
+        if ((*it)->kind() == ControlKind::Label)
+            return *it;
+        if ((*it)->kind() != ControlKind::Frame)
+            break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 const Control* FormWindow::captionLabelOf(const Control& input)
 {
+    if (const Control* label = captionInTabOrder(input))
+        return label;
+
+    // A box whose caption stands elsewhere in the tab order (it hands its key on, as
+    // "&Reservnummer:" does) is named by the label beside it, or else above it, among the labels
+    // that name no other box. Ranked: beside before above, a label shown or hidden together
+    // with the box (the desk moves rows into each other's place), then the nearest.
+    std::vector<const Control*> claimed;
+    for (const auto& c : input.form().controls())
+        if (c->kind() == ControlKind::TextBox || c->kind() == ControlKind::ListBox)
+            if (const Control* label = captionInTabOrder(*c))
+                claimed.push_back(label);
+
+    struct Rank {
+        bool above;
+        bool otherVisibility;
+        int gap;
+        bool operator<(const Rank& o) const
+        {
+            return std::tie(above, otherVisibility, gap) < std::tie(o.above, o.otherVisibility, o.gap);
+        }
+    };
     const Control* best = nullptr;
-    int bestGap = 0;
-    bool bestBeside = false;
+    Rank bestRank{};
     const int top = input.top(), bottom = input.top() + input.height();
     const int left = input.left(), right = input.left() + input.width();
     for (const auto& candidate : input.form().controls()) {
         const Control& l = *candidate;
-        if (l.kind() != ControlKind::Label || l.container() != input.container())
+        if (l.kind() != ControlKind::Label || l.container() != input.container()
+            || std::find(claimed.begin(), claimed.end(), &l) != claimed.end())
             continue;
         const int middle = l.top() + l.height() / 2;
         const int lRight = l.left() + l.width(), lBottom = l.top() + l.height();
-        if (middle >= top && middle < bottom && lRight <= left + CaptionOverlap) {
-            const int gap = left - lRight;
-            if (gap <= CaptionGapBeside && (!best || gap < bestGap || (gap == bestGap && !bestBeside))) {
-                best = &l;
-                bestGap = gap;
-                bestBeside = true;
-            }
-        } else if (lBottom <= top + CaptionOverlap && l.left() < right && lRight > left) {
-            const int gap = top - lBottom;
-            if (gap <= CaptionGapAbove && (!best || gap < bestGap)) {
-                best = &l;
-                bestGap = gap;
-                bestBeside = false;
-            }
+        const bool otherVisibility = l.visible() != input.visible();
+        Rank rank{};
+        if (middle >= top && middle < bottom && lRight <= left + CaptionOverlap
+            && left - lRight <= CaptionGapBeside)
+            rank = {false, otherVisibility, left - lRight};
+        else if (lBottom <= top + CaptionOverlap && top - lBottom <= CaptionGapAbove
+                 && l.left() < right && lRight > left)
+            rank = {true, otherVisibility, top - lBottom};
+        else
+            continue;
+        if (!best || rank < bestRank) {
+            best = &l;
+            bestRank = rank;
         }
     }
     return best;
@@ -299,9 +341,13 @@ void FormWindow::showControl(Control& control, Property property)
     switch (property) {
     case Property::Geometry:
         placeWidget(control, widget);
+        if (control.kind() != ControlKind::Line && control.kind() != ControlKind::Frame)
+            nameInputs(); // a box's caption is the label that stands beside it now
         break;
     case Property::Visible:
         widget->setVisible(control.visible());
+        if (control.kind() == ControlKind::Label)
+            nameInputs();
         break;
     case Property::Enabled:
         widget->setEnabled(control.enabled());

@@ -46,8 +46,8 @@ public:
     // The control a label's (or frame's) access key reaches: the next control after it in the
     // window's tab order that can hold the focus. With `now`, only one that can take it now.
     static Control* accessTarget(const Control& label, bool now);
-    // The label that names a text box or list: the nearest label of the same frame standing on
-    // its row to the left, or else just above it.
+    // The label that names a text box or list: its caption in the tab order, or for a box whose
+    // caption hands its key on, the free label of the same frame beside or above it.
     static const Control* captionLabelOf(const Control& input);
 
 protected:

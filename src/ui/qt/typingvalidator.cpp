@@ -3,7 +3,6 @@
 #include "data/codec.h"
 #include "ui/controls.h"
 
-#include <QLineEdit>
 
 namespace ui::qt {
 
@@ -16,10 +15,9 @@ QValidator::State TypingValidator::validate(QString& input, int&) const
 {
     if (m_box.acceptsTyped(input))
         return Acceptable;
-    // Shortening or editing within a text the program made longer than the limit.
-    const auto* edit = qobject_cast<const QLineEdit*>(parent());
-    const qsizetype before = edit ? edit->text().size() : 0;
-    if (input.size() <= before && cp1252::isEncodable(input))
+    // Shortening or editing within a text the program made longer than the limit. The box
+    // holds the text as it was before this edit (the widget already shows the new one).
+    if (input.size() <= m_box.text().size() && cp1252::isEncodable(input))
         return Acceptable;
     return Invalid;
 }

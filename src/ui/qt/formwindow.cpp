@@ -409,7 +409,12 @@ void FormWindow::placeWidget(const Control& control, QWidget* widget) const
 
 void FormWindow::showFont(const Control& control, QWidget* widget)
 {
+    // The windows are laid out in twips for a narrow sans serif; a face with Arial's widths
+    // keeps every caption inside its control, where a wide face would cut the longer ones.
+    // Without it the system's own sans serif stands in.
     QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QApplication::font().family()});
     font.setPointSizeF(control.fontSize());
     font.setBold(control.fontBold());
     widget->setFont(font);

@@ -2,6 +2,7 @@
 
 #include "data/codec.h"
 
+#include <QDir>
 #include <QFile>
 
 void DeskFixture::writeFile(const QString& name, const QByteArray& bytes)
@@ -106,6 +107,15 @@ void DeskFixture::writeNumberedVisits(int count)
 QByteArray DeskFixture::storedRecord(int receipt) const
 {
     return visitFile().mid(95 * (receipt - 1), 95);
+}
+
+std::map<QString, QByteArray> DeskFixture::folderContents() const
+{
+    std::map<QString, QByteArray> contents;
+    const QDir folder(dir.path());
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        contents[name] = readFile(name);
+    return contents;
 }
 
 void DeskFixture::startDesk()

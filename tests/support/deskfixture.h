@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -55,6 +56,10 @@ protected:
     QByteArray visitFile() const { return readFile(QStringLiteral("PatBesök.Dat")); }
     // Record `receipt` of the visit file as it is on disk.
     QByteArray storedRecord(int receipt) const;
+
+    // Every file of the program folder with its bytes, to show that an operation wrote nothing
+    // (no file changed, none created, none removed).
+    std::map<QString, QByteArray> folderContents() const;
 
     // Creates the desk on the folder and starts it as the program does.
     void startDesk();

@@ -37,18 +37,6 @@ bool läsBesöksFilen(frmKassa& desk)
     return läst.ok;
 }
 
-// The new receipt comes after the last record of the file, not after the one just registered:
-// re-registering an older receipt shortens the table to it, and opening the one after it would
-// show a stored visit as empty and overwrite it at the next registration. So the file is read
-// back first and SkapaNyPost opens the number after its last record.
-void öppnaNyPostEfterSistaKvittot(frmKassa& desk)
-{
-    // Without the file's true length the new number could be a stored one: better none.
-    if (!läsBesöksFilen(desk))
-        return;
-    desk.SkapaNyPost(); // tells, and opens nothing, beyond receipt 32767
-}
-
 } // namespace
 
 void frmKassa::cmdRegistrera_Click()
@@ -147,8 +135,18 @@ void frmKassa::cmdRegistrera_Click()
     if (chkKvitto.value() == 1)
         SkrivUtKvitto();
 
-    if (chkNypost.value() == 1)
-        öppnaNyPostEfterSistaKvittot(*this);
+    // The new receipt comes after the last record of the file, not after the one just
+    // registered: re-registering an older receipt shortens the table to it, and opening the one
+    // after it would show a stored visit as empty and overwrite it at the next registration. So
+    // the file is read back first and SkapaNyPost opens the number after its last record
+    // (beyond 32767 it tells so and opens nothing). Without the file's true length the new
+    // number could be a stored one: then none is opened.
+    if (chkNypost.value() == 1) {
+        if (läsBesöksFilen(*this))
+            SkapaNyPost();
+        else
+            return;
+    }
 
     läsBesöksFilen(*this);
 }

@@ -26,6 +26,16 @@ FileResult tooManyRecords(qint64 records)
             .arg(VisitTable::MaxRecords));
 }
 
+FileResult tooManyToSave(qint64 records)
+{
+    return FileResult::failure(
+        QStringLiteral("Filen %1 kunde inte sparas: den skulle få %2 poster, och kassan kan hålla "
+                       "högst %3 kvitton.")
+            .arg(fileName())
+            .arg(records)
+            .arg(VisitTable::MaxRecords));
+}
+
 // Reads exactly `size` bytes from the current position into `into`.
 bool readExactly(QFile& file, char* into, qint64 size)
 {
@@ -79,7 +89,7 @@ FileResult SparaBesöksFil(const QDir& folder, const VisitTable& table)
 {
     const qint64 count = table.upperBound();
     if (count > VisitTable::MaxRecords)
-        return tooManyRecords(count);
+        return tooManyToSave(count);
 
     const QString path = folder.filePath(fileName());
     const qint64 tableBytes = count * VisitRecord::Size;
@@ -95,7 +105,7 @@ FileResult SparaBesöksFil(const QDir& folder, const VisitTable& table)
         const qint64 oldSize = old.size();
         if (oldSize > tableBytes) {
             if ((oldSize / VisitRecord::Size) > VisitTable::MaxRecords)
-                return tooManyRecords(oldSize / VisitRecord::Size);
+                return tooManyToSave(oldSize / VisitRecord::Size);
             tail.resize(oldSize - tableBytes);
             if (!old.seek(tableBytes) || !readExactly(old, tail.data(), tail.size()))
                 return readFailure(old, errno);

@@ -92,23 +92,33 @@ Control* Form::nextInTabOrder(Control* from, bool backwards) const
 
 Control* Form::accessKeyTarget(QChar key) const
 {
+    // Every control the key reaches, in tab order: a caption label (or frame) hands its key to
+    // the next control in the tab order that can take the focus.
     key = key.toLower();
+    std::vector<Control*> targets;
     for (size_t i = 0; i < m_tabOrder.size(); ++i) {
         Control* control = m_tabOrder[i];
         if (!control->isEffectivelyVisible() || accessKeyOf(control->caption()) != key)
             continue;
+        Control* target = nullptr;
         if (control->kind() == ControlKind::Label || control->kind() == ControlKind::Frame) {
-            // A caption label hands its key to the next control in the tab order that can
-            // take the focus.
-            for (size_t j = i + 1; j < m_tabOrder.size(); ++j)
+            for (size_t j = i + 1; j < m_tabOrder.size() && !target; ++j)
                 if (m_tabOrder[j]->canFocusNow())
-                    return m_tabOrder[j];
-            continue;
+                    target = m_tabOrder[j];
+        } else if (control->canFocusNow()) {
+            target = control;
         }
-        if (control->canFocusNow())
-            return control;
+        if (target && std::find(targets.begin(), targets.end(), target) == targets.end())
+            targets.push_back(target);
     }
-    return nullptr;
+    if (targets.empty())
+        return nullptr;
+    // Two captions with the same key ("Ti&ll:" and "Maku&lerat kvittonr:") take turns: pressing
+    // the key again moves on to the next one.
+    auto here = std::find(targets.begin(), targets.end(), m_focused);
+    if (here == targets.end() || ++here == targets.end())
+        return targets.front();
+    return *here;
 }
 
 void Form::setFocusHolder(Control* control)

@@ -4,7 +4,14 @@
 
 #include <QString>
 #include <deque>
+#include <ostream>
 #include <vector>
+
+// Failures show QStrings as text rather than as arrays of 2-byte objects.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // Fakes of the platform services for tests that drive windows without a display.
 namespace fakes {

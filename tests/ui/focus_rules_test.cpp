@@ -137,3 +137,41 @@ TEST_F(FocusRules, TypingRefusesTextOutsideWindows1252AndBeyondMaxLength)
 }
 
 } // namespace
+
+namespace {
+
+// Two captions sharing an access key take turns, as "Ti&ll:" and "Maku&lerat kvittonr:" do.
+TEST(AccessKeys, DuplicateKeysTakeTurns)
+{
+    fakes::ScriptedDialogs dialogs;
+    fakes::RecordingPrinter printer;
+    fakes::FixedClock clock;
+    fakes::RecordingScreen screen;
+    ui::Application app{dialogs, printer, clock, screen};
+    ui::Form form(app, QStringLiteral("frmTest"));
+    auto& first = form.add<ui::TextBox>(QStringLiteral("first"));
+    auto& l1 = form.add<ui::Label>(QStringLiteral("l1"));
+    auto& a = form.add<ui::TextBox>(QStringLiteral("a"));
+    auto& l2 = form.add<ui::Label>(QStringLiteral("l2"));
+    auto& b = form.add<ui::TextBox>(QStringLiteral("b"));
+    l1.setCaption(QStringLiteral("Ti&ll:"));
+    l2.setCaption(QStringLiteral("Maku&lerat kvittonr:"));
+    form.setTabOrder({&first, &l1, &a, &l2, &b});
+    app.start(form);
+
+    ASSERT_TRUE(app.accessKey(QChar(u'L')));
+    EXPECT_EQ(form.focused(), &a);
+    app.accessKey(QChar(u'l'));
+    EXPECT_EQ(form.focused(), &b);
+    app.accessKey(QChar(u'l'));
+    EXPECT_EQ(form.focused(), &a);
+
+    // A hidden caption drops out of the turn.
+    l1.setVisible(false);
+    app.accessKey(QChar(u'l'));
+    EXPECT_EQ(form.focused(), &b);
+    app.accessKey(QChar(u'l'));
+    EXPECT_EQ(form.focused(), &b);
+}
+
+} // namespace

@@ -28,6 +28,15 @@ bool digitsAt(QStringView t, int from, int to)
     return allDigits(t.mid(from - 1, to - from + 1));
 }
 
+// Characters `from` to `to` as far as the text has them are all digits, and it has at least the
+// first of them. A kombikakod read back from a stored receipt can be ten characters long; its
+// tenth digit then stands alone for "characters 10 and 11".
+bool presentDigitsAt(QStringView t, int from, int to)
+{
+    const QStringView part = t.mid(from - 1).left(to - from + 1);
+    return !part.isEmpty() && allDigits(part);
+}
+
 // A blank among characters 1 to `upTo` (those the text has).
 bool blankAmong(QStringView t, int upTo)
 {
@@ -140,7 +149,7 @@ Message kombikakodVidRegistrering(const QString& t, bool längdKontroll)
         return text::SkrivitFörFåTecken;
     if (blankAmong(t, 11))
         return text::Mellanslag;
-    if (!digitsAt(t, 2, 5) || !digitsAt(t, 10, 11))
+    if (!presentDigitsAt(t, 2, 5) || !presentDigitsAt(t, 10, 11))
         return text::BokstavSiffra;
     return {};
 }

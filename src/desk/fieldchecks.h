@@ -62,8 +62,8 @@ Message reservnummer(const QString& t);
 // txtKombikakod when it is left: 11 characters, no blank, characters 1-5 and 10-11 digits.
 // An empty box is refused.
 Message kombikakod(const QString& t);
-// txtKombikakod at registration: characters 2-5 and 10-11 must be digits (a missing one is no
-// digit). `längdKontroll` false skips the length test, as after "Yes" to going on without a
+// txtKombikakod at registration: characters 2-5 and 10-11, as far as the text has them, must be
+// digits, and the text must reach characters 2 and 10. `längdKontroll` false skips the length test, as after "Yes" to going on without a
 // personnummer.
 Message kombikakodVidRegistrering(const QString& t, bool längdKontroll);
 // txtVikKomkod: empty passes; otherwise 5 characters without a blank that read as a number.

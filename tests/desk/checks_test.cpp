@@ -247,7 +247,9 @@ TEST(Kombikakod, TableAtRegistration)
         {
             {"good", u"12345ABCD67", {}},
             {"short: 10 and 11 are missing", u"12345", text::BokstavSiffra},
-            {"ten characters: 11 is missing", u"12345ABCD6", text::BokstavSiffra},
+            {"ten characters: the tenth digit stands for 10-11", u"12345ABCD6", {}},
+            {"ten characters, the tenth a letter", u"12345ABCDX", text::BokstavSiffra},
+            {"nine characters: 10 and 11 are missing", u"12345ABCD", text::BokstavSiffra},
             {"empty", u"", text::BokstavSiffra},
             {"short with a blank", u"123 5", text::Mellanslag},
         },

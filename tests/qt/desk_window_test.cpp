@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcutEvent>
 
 namespace {
 
@@ -254,6 +255,22 @@ TEST_F(QtDesk, BrowsingShowsTheReceiptInTheWidgets)
               desk->txtBesöksDatum.text());
     EXPECT_EQ(qobject_cast<QLabel*>(widget(desk->lblPatientavgift))->text(),
               desk->lblPatientavgift.caption());
+}
+
+TEST_F(QtDesk, CaptionsSharingAnAccessKeyTakeTurns)
+{
+    window->actionOf(*desk->mnuIdTyp[1])->trigger(); // "Reservnummer": its caption is shown
+    ASSERT_TRUE(desk->lblReservnummer.isEffectivelyVisible());
+    // "&Reservnummer:" and "Ej e&rlagt patientavgift" share R; Qt hands the key to either.
+    QShortcutEvent first(QKeySequence(QStringLiteral("Alt+R")), 0, true);
+    QApplication::sendEvent(widget(desk->chkEjBetPatAvg), &first);
+    EXPECT_EQ(desk->focused(), &desk->txtFödelsedatum);
+    EXPECT_EQ(QApplication::focusWidget(), widget(desk->txtFödelsedatum));
+    QShortcutEvent second(QKeySequence(QStringLiteral("Alt+R")), 0, true);
+    QApplication::sendEvent(widget(desk->lblReservnummer), &second);
+    EXPECT_EQ(desk->focused(), &desk->chkEjBetPatAvg);
+    EXPECT_EQ(desk->chkEjBetPatAvg.value(), 1);
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(widget(desk->chkEjBetPatAvg))->isChecked());
 }
 
 TEST_F(QtDesk, TypingIsLimitedToTheBoxsLengthButCodeTextIsWhole)

@@ -61,14 +61,14 @@ QAction* FormWindow::actionOf(const MenuItem& item) const
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-Control* FormWindow::accessTarget(const Control& label, bool now)
+Control* FormWindow::buddyOf(const Control& label)
 {
     const auto& order = label.form().tabOrder();
     auto it = std::find(order.begin(), order.end(), &label);
     if (it == order.end())
         return nullptr;
     for (++it; it != order.end(); ++it)
-        if (now ? (*it)->canFocusNow() : (*it)->takesFocus())
+        if ((*it)->takesFocus())
             return *it;
     return nullptr;
 }
@@ -167,7 +167,7 @@ void FormWindow::build()
 
     for (Control* c : m_form.tabOrder())
         if (c->kind() == ControlKind::Label || c->kind() == ControlKind::Frame)
-            if (Control* target = accessTarget(*c, false))
+            if (Control* target = buddyOf(*c))
                 m_buddies[c] = target;
     for (const auto& [label, target] : m_buddies)
         if (label->kind() == ControlKind::Label)

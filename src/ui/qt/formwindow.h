@@ -43,9 +43,10 @@ public:
 
     // Twips to device-independent pixels.
     static int pixels(int twips);
-    // The control a label's (or frame's) access key reaches: the next control after it in the
-    // window's tab order that can hold the focus. With `now`, only one that can take it now.
-    static Control* accessTarget(const Control& label, bool now);
+    // The buddy of a label (or frame): the next control after it in the window's tab order that
+    // can hold the focus at all. Where its key goes at a given moment is the window layer's to
+    // say (Application::accessKey).
+    static Control* buddyOf(const Control& label);
     // The label that names a text box or list: its caption in the tab order, or for a box whose
     // caption hands its key on, the free label of the same frame beside or above it.
     static const Control* captionLabelOf(const Control& input);

@@ -18,12 +18,6 @@ namespace ui::qt {
 
 namespace {
 
-bool isButtonLike(const Control& control)
-{
-    return control.kind() == ControlKind::CommandButton || control.kind() == ControlKind::CheckBox
-        || control.kind() == ControlKind::OptionButton;
-}
-
 // The key code the windows' KeyDown handlers know (114 is F3), or 0 for a key they never see.
 int keyCodeOf(const QKeyEvent& key)
 {
@@ -184,20 +178,13 @@ bool FormWindow::keyPress(Control* control, QKeyEvent* key)
 
 bool FormWindow::shortcut(Control& control)
 {
-    if (isButtonLike(control)) {
-        m_backend.userClick(control, Qt::ShortcutFocusReason);
-        return true;
-    }
-    if (control.kind() != ControlKind::Label && control.kind() != ControlKind::Frame)
+    // The window layer says where an access key goes: a caption hands it to the next control
+    // that can take the focus now, and captions sharing a key take turns. Qt only tells which
+    // key was pressed.
+    const QChar key = accessKeyOf(control.caption());
+    if (key.isNull())
         return false;
-    // The key goes to the next control after the caption that can take the focus now, as the
-    // window layer reckons it (a disabled box is passed over).
-    if (Control* target = accessTarget(control, true)) {
-        if (isButtonLike(*target))
-            m_backend.userClick(*target, Qt::ShortcutFocusReason);
-        else
-            m_backend.userFocus(*target, Qt::ShortcutFocusReason);
-    }
+    m_backend.userAccessKey(key);
     return true;
 }
 

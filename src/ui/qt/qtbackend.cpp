@@ -130,6 +130,13 @@ void QtBackend::userClick(Control& control, Qt::FocusReason reason)
     sync(reason);
 }
 
+void QtBackend::userAccessKey(QChar key)
+{
+    if (acceptsUser())
+        m_app.accessKey(key);
+    sync(Qt::ShortcutFocusReason);
+}
+
 void QtBackend::userTyped(TextBox& box, const QString& text)
 {
     if (acceptsUser() && m_app.focusByUser(box))

@@ -48,6 +48,7 @@ public:
     void userFocus(Control& target, Qt::FocusReason reason);
     void userTab(bool backwards);
     void userClick(Control& control, Qt::FocusReason reason);
+    void userAccessKey(QChar key);
     void userTyped(TextBox& box, const QString& text);
     void userSelected(ListBox& list, int row);
     void userEnter();

@@ -66,8 +66,12 @@ QPrinter& QtPrinter::device() const
             m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
             m_printer->setOutputFormat(QPrinter::PdfFormat);
         } else {
-            m_printer = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(),
-                                                   QPrinter::HighResolution);
+            // The system's default printer; a machine with printers but none marked default
+            // uses the first.
+            QPrinterInfo chosen = QPrinterInfo::defaultPrinter();
+            if (chosen.isNull())
+                chosen = QPrinterInfo::availablePrinters().constFirst();
+            m_printer = std::make_unique<QPrinter>(chosen, QPrinter::HighResolution);
         }
         m_printer->setDocName(m_documentName);
     }

@@ -89,6 +89,11 @@ const DeskPlace deskPlaces[] = {
     {"cmdNästa", 2280, 5520, 1575, 375, "&Nästa  >>"},
 };
 
+void PrintTo(const DeskPlace& p, std::ostream* out)
+{
+    *out << p.name;
+}
+
 class QtDeskLayout : public QtDesk, public ::testing::WithParamInterface<DeskPlace> {};
 
 TEST_P(QtDeskLayout, ControlStandsAtItsPlaceWithItsCaption)

@@ -35,6 +35,12 @@ const Placement placements[] = {
     {"lblSumma", {8, 173, 200, 25}},
 };
 
+// Named in test listings by the control, not by its bytes.
+void PrintTo(const Placement& p, std::ostream* out)
+{
+    *out << p.name;
+}
+
 class WindowLayout : public QtWindowTest, public ::testing::WithParamInterface<Placement> {};
 
 TEST_P(WindowLayout, ControlStandsAtItsTwipGeometry)

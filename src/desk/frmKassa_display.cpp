@@ -2,13 +2,14 @@
 
 #include "data/numbers.h"
 
+using namespace Qt::StringLiterals;
+
 // Showing a stored receipt and browsing. The caption of lblKvittoNr is the desk's position in
 // the visit table: whatever gives it a new text shows that receipt, and every step here reads
 // it afresh. Showing a receipt never writes anything.
 
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 // A field without its blank fill. Only blanks: a stored field holds nothing else as fill, and
 // any other character in it is part of the value.
@@ -178,16 +179,16 @@ void frmKassa::cmdSök_Click()
 void frmKassa::mnuGåTill_Click()
 {
     const int sista = m_besök.upperBound();
-    const QString svar = dialogs().input(s(u"Skriv det kvittonummer Du vill gå till..."),
-                                         s(u"Gå till..."), QString::number(sista));
+    const QString svar = dialogs().input(u"Skriv det kvittonummer Du vill gå till..."_s,
+                                         u"Gå till..."_s, QString::number(sista));
     if (svar.isEmpty())
         return;
     const std::optional<int> n = receiptNumber(svar);
     if (!n || *n < 1 || *n > sista) {
         if (sista >= 1)
-            dialogs().message(s(u"OBS! Skriv ett kvittonummer från 1 till %1!").arg(sista));
+            dialogs().message(u"OBS! Skriv ett kvittonummer från 1 till %1!"_s.arg(sista));
         else
-            dialogs().message(s(u"OBS! Det finns inga registrerade kvitton ännu!"));
+            dialogs().message(u"OBS! Det finns inga registrerade kvitton ännu!"_s);
         return;
     }
     lblKvittoNr.setCaption(svar);

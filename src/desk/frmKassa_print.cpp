@@ -5,13 +5,14 @@
 #include <cmath>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 // The patient's receipt, "Läkarvårdsräkning": one page, printed right after the visit was
 // written to the visit file. Every value is taken from the desk as it stands now; nothing is
 // read from the visit table, so a voiding prints the page with its own receipt number.
 
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 // Half a width, to the nearest whole twip, an exact half to the even neighbour: the same
 // rounding the positions have always had, so the lines sit where the clinics' forms expect.
@@ -51,8 +52,8 @@ void skrivRad(ui::Printer& p, int y, const QString& rad, std::optional<bool> fet
 void frmKassa::SkrivUtKvitto()
 {
     ui::Printer& p = printer();
-    const QString titel = s(u"Läkarvårdsräkning");
-    p.beginDocument(s(u"Kvitto ") + lblKvittoNr.caption());
+    const QString titel = u"Läkarvårdsräkning"_s;
+    p.beginDocument(u"Kvitto "_s + lblKvittoNr.caption());
 
     // The title is measured before its own font is set: in whatever font the printer has now.
     // Its place on the page has always followed from that, so it is kept.
@@ -67,35 +68,35 @@ void frmKassa::SkrivUtKvitto()
     p.setFontSize(12);
     p.setFontUnderline(false);
     skrivCentrerad(p,
-                   inställning(m_program, SettingsField::Namn) + s(u", ")
+                   inställning(m_program, SettingsField::Namn) + u", "_s
                        + inställning(m_program, SettingsField::Klinik),
                    1500);
     skrivCentrerad(p,
-                   inställning(m_program, SettingsField::Adress) + s(u", ")
-                       + inställning(m_program, SettingsField::Postadress) + s(u", ")
+                   inställning(m_program, SettingsField::Adress) + u", "_s
+                       + inställning(m_program, SettingsField::Postadress) + u", "_s
                        + inställning(m_program, SettingsField::Telefon),
                    1800);
 
     const QString pnr = txtPersonnummer.text();
-    skrivRad(p, 3000, s(u"Personnummer:") + s(u" ") + pnr.mid(0, 8) + s(u"-") + pnr.mid(8, 4));
-    skrivRad(p, 3500, s(u"Kvittonummer:") + s(u" ") + lblKvittoNr.caption());
-    skrivRad(p, 4000, s(u"Besöksdatum:") + s(u"  ") + txtBesöksDatum.text());
-    skrivRad(p, 5000, s(u"Patientavgift:") + lblPatientavgift.caption(), true, 14);
-    skrivRad(p, 6000, s(u"Vårdgivarens sign:........."), false, 10);
+    skrivRad(p, 3000, u"Personnummer:"_s + u" "_s + pnr.mid(0, 8) + u"-"_s + pnr.mid(8, 4));
+    skrivRad(p, 3500, u"Kvittonummer:"_s + u" "_s + lblKvittoNr.caption());
+    skrivRad(p, 4000, u"Besöksdatum:"_s + u"  "_s + txtBesöksDatum.text());
+    skrivRad(p, 5000, u"Patientavgift:"_s + lblPatientavgift.caption(), true, 14);
+    skrivRad(p, 6000, u"Vårdgivarens sign:........."_s, false, 10);
     skrivRad(p, 6600, QString(76, QLatin1Char('_')), true, 14);
     skrivRad(p, 7000,
-             s(u"Intyg om behov av särskiltfärdsätt: O Taxi, O Enkel, O T.o.r. , O Egen bil"),
+             u"Intyg om behov av särskiltfärdsätt: O Taxi, O Enkel, O T.o.r. , O Egen bil"_s,
              false, 10);
-    skrivRad(p, 7500, s(u"Läkarens Namnteckning:") + QString(54, QLatin1Char('.')));
+    skrivRad(p, 7500, u"Läkarens Namnteckning:"_s + QString(54, QLatin1Char('.')));
 
     // The visit is already on disk: whatever becomes of the page, nothing is lost, and the
     // receptionist is told where the page went or why it did not come out.
     const ui::PrintOutcome utfall = p.endDocument();
     if (!utfall.ok)
-        dialogs().message(s(u"OBS! Kvittot kunde inte skrivas ut: ") + utfall.error
-                          + s(u"\nBesöket är sparat."));
+        dialogs().message(u"OBS! Kvittot kunde inte skrivas ut: "_s + utfall.error
+                          + u"\nBesöket är sparat."_s);
     else if (!utfall.pdfPath.isEmpty())
-        dialogs().message(s(u"Ingen skrivare är installerad. Kvittot har sparats som\n")
+        dialogs().message(u"Ingen skrivare är installerad. Kvittot har sparats som\n"_s
                               + utfall.pdfPath,
                           ui::Buttons::Ok, ui::Icon::Information);
 }

@@ -4,13 +4,14 @@
 #include "data/visitfile.h"
 #include "desk/fieldchecks.h"
 
+using namespace Qt::StringLiterals;
+
 // "Registrera": the desk becomes a visit record under the receipt number it shows, the whole
 // visit file is written, the receipt printed and the next receipt opened when asked, and the
 // file is read back so the table holds exactly what is stored.
 
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 // The mouse pointer is the hourglass for as long as the registration runs, and back to the
 // arrow however it ends.
@@ -33,7 +34,7 @@ bool läsBesöksFilen(frmKassa& desk)
 {
     const FileResult läst = visitfile::HämtaBesöksFil(desk.program().folder, desk.besök());
     if (!läst)
-        desk.dialogs().message(s(u"OBS! Besöksfilen kunde inte läsas!\n") + läst.error);
+        desk.dialogs().message(u"OBS! Besöksfilen kunde inte läsas!\n"_s + läst.error);
     return läst.ok;
 }
 
@@ -80,8 +81,8 @@ void frmKassa::cmdRegistrera_Click()
     const QString kvittoText = lblKvittoNr.caption();
     const std::optional<int> n = receiptNumber(kvittoText);
     if (!n || *n < 1) {
-        dialogs().message(s(u"OBS! Kvittonummer \"%1\" går inte att registrera!\n"
-                            u"Ett kvittonummer är ett tal från 1 till %2.")
+        dialogs().message(u"OBS! Kvittonummer \"%1\" går inte att registrera!\n"
+                            u"Ett kvittonummer är ett tal från 1 till %2."_s
                               .arg(kvittoText)
                               .arg(VisitTable::MaxRecords));
         return;
@@ -90,20 +91,20 @@ void frmKassa::cmdRegistrera_Click()
     // The fee and the procedure's amount come from the rows the lists select: with no row (a
     // settings index of "-1"), or a row the code file no longer has, there is nothing to store.
     if (lstTaxekod.listIndex() < 0) {
-        vägra(s(u"OBS! Du har inte valt någon taxekod i listan Taxekod!"), lstTaxekod);
+        vägra(u"OBS! Du har inte valt någon taxekod i listan Taxekod!"_s, lstTaxekod);
         return;
     }
     if (lstTaxekod.listIndex() >= m_taxor.count()) {
-        vägra(s(u"OBS! Den valda taxekoden i listan Taxekod finns inte längre i Taxa.txt!"),
+        vägra(u"OBS! Den valda taxekoden i listan Taxekod finns inte längre i Taxa.txt!"_s,
               lstTaxekod);
         return;
     }
     if (lstÅtgärd.listIndex() < 0) {
-        vägra(s(u"OBS! Du har inte valt någon åtgärd i listan Åtgärd!"), lstÅtgärd);
+        vägra(u"OBS! Du har inte valt någon åtgärd i listan Åtgärd!"_s, lstÅtgärd);
         return;
     }
     if (lstÅtgärd.listIndex() >= m_åtgärder.count()) {
-        vägra(s(u"OBS! Den valda åtgärden i listan Åtgärd finns inte längre i Åtgärd.txt!"),
+        vägra(u"OBS! Den valda åtgärden i listan Åtgärd finns inte längre i Åtgärd.txt!"_s,
               lstÅtgärd);
         return;
     }
@@ -127,7 +128,7 @@ void frmKassa::cmdRegistrera_Click()
     // what was typed so the registration can be tried again.
     const FileResult sparat = visitfile::SparaBesöksFil(m_program.folder, m_besök);
     if (!sparat) {
-        dialogs().message(s(u"OBS! Besöket är inte registrerat!\n") + sparat.error);
+        dialogs().message(u"OBS! Besöket är inte registrerat!\n"_s + sparat.error);
         läsBesöksFilen(*this);
         return;
     }

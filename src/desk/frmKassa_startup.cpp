@@ -4,12 +4,13 @@
 #include "data/settingsfile.h"
 #include "data/visitfile.h"
 
+using namespace Qt::StringLiterals;
+
 // Start-up and activation of the desk, the clinic's settings applied to it, and the opening of
 // a new receipt number.
 
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 // Receipt numbers are 16-bit: there is no receipt after this one.
 const QString SistaKvittot = QString::fromUtf16(u"OBS! Sista kvittonumret (32767) är nått!");
@@ -23,7 +24,7 @@ const QString SistaKvittot = QString::fromUtf16(u"OBS! Sista kvittonumret (32767
 void frmKassa::Form_Load()
 {
     const auto avbryt = [this](const FileResult& result) {
-        dialogs().message(result.error + s(u"\nProgrammet avslutas."));
+        dialogs().message(result.error + u"\nProgrammet avslutas."_s);
         m_startFailed = true;
     };
 
@@ -45,7 +46,7 @@ void frmKassa::Form_Load()
     lstTaxekod.setListIndex(1);
 
     for (const char16_t* till : {u"  00 ", u"  01 ", u"  02 ", u"  03 "})
-        lstRemissTill.addItem(s(till));
+        lstRemissTill.addItem(QString::fromUtf16(till));
     lstRemissTill.setListIndex(0);
 
     // A first start has no settings file: the data layer writes the default one.
@@ -139,8 +140,8 @@ void frmKassa::UppdateraKassaFormulär()
         c->setVisible(true);
     lblTill.setVisible(läkare);
     lstRemissTill.setVisible(läkare);
-    setCaption(läkare ? s(u"Kassaprogram för Läkare Ver 6.02")
-                      : s(u"Kassaprogram för Sjukgymnaster Ver 6.02"));
+    setCaption(läkare ? u"Kassaprogram för Läkare Ver 6.02"_s
+                      : u"Kassaprogram för Sjukgymnaster Ver 6.02"_s);
 
     // An index outside the list, or none at all, leaves the list without a selection.
     lstÅtgärd.setListIndex(inst.index(SettingsField::ÅtgärdIndex));

@@ -1,5 +1,7 @@
 #include "desk/frmKassa.h"
 
+using namespace Qt::StringLiterals;
+
 // The Lagra… procedures: each turns what the desk shows (menu check marks, list selections,
 // options, check boxes) into one desk value, and LagraBesök puts the desk values and the text
 // boxes into the visit table. Registration runs them all; the lists, options and check boxes
@@ -7,7 +9,6 @@
 
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 // A row of a code table, or the empty text when the list has no selection or the table (re-read
 // since the list was filled) is shorter than the list.
@@ -21,9 +22,9 @@ QString rad(const QList<QString>& column, int index)
 void frmKassa::LagraSkatt()
 {
     if (mnuSkatt[0]->checked())
-        m_värden.Skatt = s(u"F");
+        m_värden.Skatt = u"F"_s;
     else if (mnuSkatt[1]->checked())
-        m_värden.Skatt = s(u"A");
+        m_värden.Skatt = u"A"_s;
     else
         m_värden.Skatt.clear();
 }
@@ -31,10 +32,10 @@ void frmKassa::LagraSkatt()
 void frmKassa::LagraIdNummer()
 {
     if (mnuIdTyp[0]->checked()) {
-        m_värden.IdTyp = s(u"P");
+        m_värden.IdTyp = u"P"_s;
         m_värden.IdNummer = txtPersonnummer.text();
     } else if (mnuIdTyp[1]->checked()) {
-        m_värden.IdTyp = s(u"R");
+        m_värden.IdTyp = u"R"_s;
         m_värden.IdNummer = txtReservnummer.text();
     } else {
         m_värden.IdTyp.clear();
@@ -63,7 +64,7 @@ void frmKassa::LagraTaxekod()
 {
     const int i = lstTaxekod.listIndex();
     if (i >= 0 && i < m_taxor.count()) {
-        lblPatientavgift.setCaption(m_taxor.Patientavgift.at(i) + s(u" Kr"));
+        lblPatientavgift.setCaption(m_taxor.Patientavgift.at(i) + u" Kr"_s);
         m_värden.Taxekod = m_taxor.Taxekod.at(i);
     } else {
         lblPatientavgift.setCaption(QString());
@@ -74,11 +75,11 @@ void frmKassa::LagraTaxekod()
 void frmKassa::LagraRegistreringstyp()
 {
     if (mnuNyReg[0]->checked()) {
-        m_värden.Registreringstyp = s(u"1");
+        m_värden.Registreringstyp = u"1"_s;
         lblMakulering.setVisible(false);
         txtMakulering.setVisible(false);
     } else if (mnuNyReg[1]->checked()) {
-        m_värden.Registreringstyp = s(u"2");
+        m_värden.Registreringstyp = u"2"_s;
         lblMakulering.setVisible(true);
         txtMakulering.setVisible(true);
     } else {
@@ -88,7 +89,7 @@ void frmKassa::LagraRegistreringstyp()
 
 void frmKassa::LagraBesökstyp()
 {
-    m_värden.Besökstyp = optBesök[0]->value() ? s(u"0") : s(u"1");
+    m_värden.Besökstyp = optBesök[0]->value() ? u"0"_s : u"1"_s;
 }
 
 void frmKassa::LagraÅtgärd()
@@ -116,11 +117,11 @@ void frmKassa::LagraSmittskydd()
         lblReservnummer.setVisible(false);
         txtFödelsedatum.setText(QString());
         txtFödelsedatum.setEnabled(false);
-        m_värden.Smittskydd = s(u"1");
+        m_värden.Smittskydd = u"1"_s;
         break;
     case 0:
         VisaIdentitet(m_värden.IdTyp, m_värden.IdNummer);
-        m_värden.Smittskydd = s(u"0");
+        m_värden.Smittskydd = u"0"_s;
         break;
     default:
         m_värden.Smittskydd.clear();
@@ -205,7 +206,7 @@ void frmKassa::LagraÅtgärdsbelopp()
 
 void frmKassa::LagraEjBetPatAvg()
 {
-    m_värden.EjBetPatAvg = chkEjBetPatAvg.value() == 1 ? s(u"0000") : s(u"    ");
+    m_värden.EjBetPatAvg = chkEjBetPatAvg.value() == 1 ? u"0000"_s : u"    "_s;
 }
 
 // Puts the desk into entry `kvittonummer` of the table: the table is made to end there (later

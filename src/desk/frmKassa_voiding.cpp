@@ -2,6 +2,8 @@
 
 #include "data/numbers.h"
 
+using namespace Qt::StringLiterals;
+
 // Voiding a receipt: the mode menu, the number of the receipt to void, the F3 lookup that
 // copies that receipt onto the desk, and the question asked before a doubtful voiding is stored.
 // The voiding record itself is stored by "Registrera" like any visit, with Registreringstyp "2"
@@ -11,7 +13,6 @@ namespace {
 
 constexpr int KeyF3 = 114;
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 // Blanks only: a receptionist's stray space is what this is about. Other white space (a
 // no-break space pasted in) is not a digit and is refused as such.
@@ -70,12 +71,12 @@ void frmKassa::txtMakulering_LostFocus()
     if (kärna.isEmpty())
         return;
     if (!baraSiffror(kärna)) {
-        dialogs().message(s(u"OBS! Endst siffror får användas!"));
+        dialogs().message(u"OBS! Endst siffror får användas!"_s);
         txtMakulering.setFocus();
         return;
     }
     if (t.contains(QLatin1Char(' '))) {
-        dialogs().message(s(u"OBS! Mellanslag är ej tillåtet!"));
+        dialogs().message(u"OBS! Mellanslag är ej tillåtet!"_s);
         txtMakulering.setFocus();
     }
 }
@@ -96,22 +97,22 @@ bool frmKassa::BekräftaMakulering()
     QString fråga;
 
     if (typed.isEmpty()) {
-        fråga = s(u"OBS! Du har ej skrivit in något kvittonummer att makulera!\n"
-                  u"Vill Du fortsätta ändå?");
+        fråga = u"OBS! Du har ej skrivit in något kvittonummer att makulera!\n"
+                  u"Vill Du fortsätta ändå?"_s;
     } else {
         const std::optional<int> n = receiptNumber(typed);
         const VisitRecord* r = n && m_besök.contains(*n) ? &m_besök[*n] : nullptr;
         const QString namn = n ? QString::number(*n) : typed;
         if (r && r->isStoredReceipt() && här && *n == *här) {
             // Stored under its own number, the voiding would replace the very receipt it voids.
-            fråga = s(u"OBS! Kvittonr %1 är det kvitto som visas och skrivs över av makuleringen!\n"
-                      u"Vill Du makulera det ändå?").arg(namn);
+            fråga = u"OBS! Kvittonr %1 är det kvitto som visas och skrivs över av makuleringen!\n"
+                      u"Vill Du makulera det ändå?"_s.arg(namn);
         } else if (!r || !r->isStoredReceipt()) {
-            fråga = s(u"OBS! Kvittonr %1 är inget registrerat besök!\n"
-                      u"Vill Du makulera det ändå?").arg(namn);
+            fråga = u"OBS! Kvittonr %1 är inget registrerat besök!\n"
+                      u"Vill Du makulera det ändå?"_s.arg(namn);
         } else if (r->text(VisitField::Registreringstyp) == QLatin1String("2")) {
-            fråga = s(u"OBS! Kvittonr %1 är självt en makulering!\n"
-                      u"Vill Du makulera det ändå?").arg(namn);
+            fråga = u"OBS! Kvittonr %1 är självt en makulering!\n"
+                      u"Vill Du makulera det ändå?"_s.arg(namn);
         } else {
             for (int k = 1; k <= m_besök.upperBound(); ++k) {
                 if (här && k == *här)
@@ -120,8 +121,8 @@ bool frmKassa::BekräftaMakulering()
                 if (v.text(VisitField::Registreringstyp) != QLatin1String("2"))
                     continue;
                 if (receiptNumber(v.text(VisitField::Kvittonummer)) == n) {
-                    fråga = s(u"OBS! Kvittonr %1 är redan makulerat med kvittonr %2!\n"
-                              u"Vill Du makulera det igen?").arg(namn).arg(k);
+                    fråga = u"OBS! Kvittonr %1 är redan makulerat med kvittonr %2!\n"
+                              u"Vill Du makulera det igen?"_s.arg(namn).arg(k);
                     break;
                 }
             }

@@ -3,6 +3,8 @@
 
 #include "desk/regfixture.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class LeavingABox : public RegistrationFixture {
@@ -50,36 +52,36 @@ protected:
 TEST_F(LeavingABox, EveryBoxRefusesAndAccepts)
 {
     using namespace fieldchecks;
-    typeThenLeave(desk->txtPersonnummer, s(u"19000101000"), text::FörFåTecken);
-    typeThenLeave(desk->txtPersonnummer, s(u"210001010008"), text::FelaktigtÅrhundrade);
-    typeThenLeave(desk->txtPersonnummer, s(u"190001010007"), text::FelaktigtPersonnummer);
-    typeThenLeave(desk->txtPersonnummer, s(u"19000101E008"), text::EndastSiffror);
-    typeThenLeave(desk->txtPersonnummer, s(u"191401682396"), std::nullopt);
-    typeThenLeave(desk->txtPersonnummer, s(u"190001010008"), std::nullopt);
+    typeThenLeave(desk->txtPersonnummer, u"19000101000"_s, text::FörFåTecken);
+    typeThenLeave(desk->txtPersonnummer, u"210001010008"_s, text::FelaktigtÅrhundrade);
+    typeThenLeave(desk->txtPersonnummer, u"190001010007"_s, text::FelaktigtPersonnummer);
+    typeThenLeave(desk->txtPersonnummer, u"19000101E008"_s, text::EndastSiffror);
+    typeThenLeave(desk->txtPersonnummer, u"191401682396"_s, std::nullopt);
+    typeThenLeave(desk->txtPersonnummer, u"190001010008"_s, std::nullopt);
 
-    typeThenLeave(desk->txtBesöksDatum, s(u"26 208"), text::Mellanslag);
-    typeThenLeave(desk->txtBesöksDatum, s(u"991399"), std::nullopt);
-    typeThenLeave(desk->txtKombikakod, s(u"A2345ABCD67"), text::BokstavSiffra);
-    typeThenLeave(desk->txtKombikakod, s(u""), text::SkrivitFörFåTecken);
-    typeThenLeave(desk->txtKombikakod, s(u"12345WXYZ67"), std::nullopt);
-    typeThenLeave(desk->txtVikKomkod, s(u"1A345"), text::FelaktigKombikakod);
-    typeThenLeave(desk->txtVikKomkod, s(u"1,234"), std::nullopt);
-    typeThenLeave(desk->txtRemissFrån, s(u"1234567X901"), text::BokstavSiffraRemiss);
-    typeThenLeave(desk->txtRemissFrån, s(u"1234 678901"), text::MellanslagRemiss);
-    typeThenLeave(desk->txtRemissFrån, s(u"12345678X01"), std::nullopt);
-    typeThenLeave(desk->txtRemissDatum, s(u"2611a1"), text::EndastSiffror);
-    typeThenLeave(desk->txtRemissDatum, s(u"      "), std::nullopt);
+    typeThenLeave(desk->txtBesöksDatum, u"26 208"_s, text::Mellanslag);
+    typeThenLeave(desk->txtBesöksDatum, u"991399"_s, std::nullopt);
+    typeThenLeave(desk->txtKombikakod, u"A2345ABCD67"_s, text::BokstavSiffra);
+    typeThenLeave(desk->txtKombikakod, u""_s, text::SkrivitFörFåTecken);
+    typeThenLeave(desk->txtKombikakod, u"12345WXYZ67"_s, std::nullopt);
+    typeThenLeave(desk->txtVikKomkod, u"1A345"_s, text::FelaktigKombikakod);
+    typeThenLeave(desk->txtVikKomkod, u"1,234"_s, std::nullopt);
+    typeThenLeave(desk->txtRemissFrån, u"1234567X901"_s, text::BokstavSiffraRemiss);
+    typeThenLeave(desk->txtRemissFrån, u"1234 678901"_s, text::MellanslagRemiss);
+    typeThenLeave(desk->txtRemissFrån, u"12345678X01"_s, std::nullopt);
+    typeThenLeave(desk->txtRemissDatum, u"2611a1"_s, text::EndastSiffror);
+    typeThenLeave(desk->txtRemissDatum, u"      "_s, std::nullopt);
 
     app.chooseMenu(*desk->mnuIdTyp[1]);
-    typeThenLeave(desk->txtReservnummer, s(u"0001010007"), text::FelaktigtReservnummer);
-    typeThenLeave(desk->txtReservnummer, s(u"0050000000"), std::nullopt);
-    typeThenLeave(desk->txtFödelsedatum, s(u"50010"), text::FörFåTecken);
-    typeThenLeave(desk->txtFödelsedatum, s(u"500101"), std::nullopt);
+    typeThenLeave(desk->txtReservnummer, u"0001010007"_s, text::FelaktigtReservnummer);
+    typeThenLeave(desk->txtReservnummer, u"0050000000"_s, std::nullopt);
+    typeThenLeave(desk->txtFödelsedatum, u"50010"_s, text::FörFåTecken);
+    typeThenLeave(desk->txtFödelsedatum, u"500101"_s, std::nullopt);
 }
 
 TEST_F(LeavingABox, ARefusalCancelsTheClickThatLeftTheBox)
 {
-    ASSERT_TRUE(app.type(desk->txtPersonnummer, s(u"191212121213")));
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, u"191212121213"_s));
     dialogs.expectMessage(fieldchecks::text::FelaktigtPersonnummer);
     app.click(desk->cmdRegistrera);
     EXPECT_EQ(focusName().toStdString(), "txtPersonnummer");
@@ -97,11 +99,11 @@ TEST_F(LeavingABox, TheDuplicateWarningRunsOnlyWhenAskedFor)
 {
     // Receipt 2 holds 191212121212 on 261203; the desk is on receipt 3, the table's last entry.
     ASSERT_EQ(desk->besök().upperBound(), 3);
-    ASSERT_TRUE(app.type(desk->txtBesöksDatum, s(u"261203")));
-    typeThenLeave(desk->txtPersonnummer, s(u"191212121212"), std::nullopt);
+    ASSERT_TRUE(app.type(desk->txtBesöksDatum, u"261203"_s));
+    typeThenLeave(desk->txtPersonnummer, u"191212121212"_s, std::nullopt);
 
     app.click(desk->chkDubletter);
-    ASSERT_TRUE(app.type(desk->txtPersonnummer, s(u"191212121212")));
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, u"191212121212"_s));
     dialogs.expectMessage(fieldchecks::text::Dubblett);
     // A warning: the focus moves on.
     EXPECT_TRUE(app.focusByUser(desk->txtDiagnoskod));
@@ -111,7 +113,7 @@ TEST_F(LeavingABox, TheDuplicateWarningRunsOnlyWhenAskedFor)
 
     // A wrong personnummer is refused before anything is compared.
     dialogs.clear();
-    ASSERT_TRUE(app.type(desk->txtPersonnummer, s(u"191212121213")));
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, u"191212121213"_s));
     dialogs.expectMessage(fieldchecks::text::FelaktigtPersonnummer);
     EXPECT_FALSE(app.focusByUser(desk->txtDiagnoskod));
 }
@@ -144,31 +146,31 @@ protected:
 
 TEST_F(Dubblett, OneMessagePerMatchingRecordComparedExactly)
 {
-    start({visit(1, s(u"191212121212"), s(u"261201")), visit(2, s(u"190001010008"), s(u"261201")),
-           visit(3, s(u"191212121212"), s(u"261201")), visit(4, s(u"0001010008"), s(u"261202")),
-           visit(5, s(u"191212121212"), s(u"261202"))});
+    start({visit(1, u"191212121212"_s, u"261201"_s), visit(2, u"190001010008"_s, u"261201"_s),
+           visit(3, u"191212121212"_s, u"261201"_s), visit(4, u"0001010008"_s, u"261202"_s),
+           visit(5, u"191212121212"_s, u"261202"_s)});
     ASSERT_EQ(desk->lblKvittoNr.caption().toStdString(), "5");
-    expectWarnings(s(u"191212121212"), s(u"261201"), 2);
-    expectWarnings(s(u"191212121212"), s(u"261202"), 1);
-    expectWarnings(s(u"191212121212"), s(u"261203"), 0);
-    expectWarnings(s(u"19121212121"), s(u"261201"), 0);
+    expectWarnings(u"191212121212"_s, u"261201"_s, 2);
+    expectWarnings(u"191212121212"_s, u"261202"_s, 1);
+    expectWarnings(u"191212121212"_s, u"261203"_s, 0);
+    expectWarnings(u"19121212121"_s, u"261201"_s, 0);
     // All 12 characters, trailing blanks included: a reserve number is stored with two.
-    expectWarnings(s(u"0001010008"), s(u"261202"), 0);
-    expectWarnings(s(u"0001010008  "), s(u"261202"), 1);
+    expectWarnings(u"0001010008"_s, u"261202"_s, 0);
+    expectWarnings(u"0001010008  "_s, u"261202"_s, 1);
     // All 6 characters of the date.
-    expectWarnings(s(u"191212121212"), s(u"26120"), 0);
+    expectWarnings(u"191212121212"_s, u"26120"_s, 0);
 }
 
 TEST_F(Dubblett, SilentWhenTheDeskIsNotOnTheLastRecord)
 {
-    start({visit(1, s(u"191212121212"), s(u"261201")), visit(2, s(u"191212121212"), s(u"261201"))});
-    dialogs.expectInput(s(u"1"));
+    start({visit(1, u"191212121212"_s, u"261201"_s), visit(2, u"191212121212"_s, u"261201"_s)});
+    dialogs.expectInput(u"1"_s);
     app.chooseMenu(desk->mnuGåTill);
     ASSERT_EQ(desk->lblKvittoNr.caption().toStdString(), "1");
-    expectWarnings(s(u"191212121212"), s(u"261201"), 0);
+    expectWarnings(u"191212121212"_s, u"261201"_s, 0);
     // "02" names the last record as a number.
-    dialogs.expectInput(s(u"02"));
+    dialogs.expectInput(u"02"_s);
     app.chooseMenu(desk->mnuGåTill);
     ASSERT_EQ(desk->lblKvittoNr.caption().toStdString(), "02");
-    expectWarnings(s(u"191212121212"), s(u"261201"), 2);
+    expectWarnings(u"191212121212"_s, u"261201"_s, 2);
 }

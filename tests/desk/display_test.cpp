@@ -5,30 +5,31 @@
 
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 class DeskDisplay : public DeskScenario {
 protected:
     void SetUp() override
     {
         writeClinicFiles();
-        VisitRecord full = visit(7, s(u"191212121212"), s(u"261101"), s(u"1 "), s(u"B002"));
-        full.setText(VisitField::VikKomkod, s(u" 5432"));
-        full.setText(VisitField::Skatt, s(u"A"));
-        full.setText(VisitField::Besökstyp, s(u"1"));
-        full.setText(VisitField::Akutbesök, s(u"1"));
-        full.setText(VisitField::RemissFrån, s(u"12345678X90"));
-        full.setText(VisitField::RemissDatum, s(u"261020"));
-        full.setText(VisitField::RemissTill, s(u"02"));
-        full.setText(VisitField::EjBetPatAvg, s(u"0000"));
-        full.setText(VisitField::Diagnoskod, s(u" J06 "));
+        VisitRecord full = visit(7, u"191212121212"_s, u"261101"_s, u"1 "_s, u"B002"_s);
+        full.setText(VisitField::VikKomkod, u" 5432"_s);
+        full.setText(VisitField::Skatt, u"A"_s);
+        full.setText(VisitField::Besökstyp, u"1"_s);
+        full.setText(VisitField::Akutbesök, u"1"_s);
+        full.setText(VisitField::RemissFrån, u"12345678X90"_s);
+        full.setText(VisitField::RemissDatum, u"261020"_s);
+        full.setText(VisitField::RemissTill, u"02"_s);
+        full.setText(VisitField::EjBetPatAvg, u"0000"_s);
+        full.setText(VisitField::Diagnoskod, u" J06 "_s);
         writeVisits({visit(1), reservbesök(2), smittskyddsbesök(3), makuleringAv(1), VisitRecord(),
-                     visit(6, s(u"191212121212"), s(u"261201"), s(u"99"), s(u"Z999")), full,
-                     visit(8, s(u"190001010008"), s(u"261208"), s(u"02"), s(u"A001"))});
+                     visit(6, u"191212121212"_s, u"261201"_s, u"99"_s, u"Z999"_s), full,
+                     visit(8, u"190001010008"_s, u"261208"_s, u"02"_s, u"A001"_s)});
         startDesk();
-        ASSERT_EQ(desk->lblKvittoNr.caption(), s(u"8"));
+        ASSERT_EQ(desk->lblKvittoNr.caption(), u"8"_s);
     }
 
     QStringList texts() const
@@ -46,11 +47,11 @@ protected:
 TEST_F(DeskDisplay, AFullPersonnummerVisitShowsEveryFieldTrimmed)
 {
     const frmKassa::DeskValues before = desk->värden();
-    gåTill(s(u"7"));
+    gåTill(u"7"_s);
 
-    EXPECT_EQ(texts(), (QStringList{s(u"12345ABCD67"), s(u"5432"), s(u"00000007"), s(u"191212121212"),
-                                    QString(), QString(), s(u"261101"), s(u"12345678X90"),
-                                    s(u"261020"), s(u"J06")}));
+    EXPECT_EQ(texts(), (QStringList{u"12345ABCD67"_s, u"5432"_s, u"00000007"_s, u"191212121212"_s,
+                                    QString(), QString(), u"261101"_s, u"12345678X90"_s,
+                                    u"261020"_s, u"J06"_s}));
     EXPECT_TRUE(desk->txtPersonnummer.visible());
     EXPECT_TRUE(desk->lblPersonnummer.visible());
     EXPECT_EQ(desk->focused(), &desk->txtPersonnummer);
@@ -68,7 +69,7 @@ TEST_F(DeskDisplay, AFullPersonnummerVisitShowsEveryFieldTrimmed)
     EXPECT_EQ(desk->chkAkutbesök.value(), 1);
     EXPECT_EQ(desk->chkSmittskydd.value(), 0);
     EXPECT_EQ(desk->lstTaxekod.listIndex(), 4);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(u"150 Kr"));
+    EXPECT_EQ(desk->lblPatientavgift.caption(), u"150 Kr"_s);
     EXPECT_EQ(desk->lstÅtgärd.listIndex(), 1);
     EXPECT_EQ(desk->lstRemissTill.listIndex(), 2);
     EXPECT_EQ(desk->chkEjBetPatAvg.value(), 1);
@@ -76,8 +77,8 @@ TEST_F(DeskDisplay, AFullPersonnummerVisitShowsEveryFieldTrimmed)
     const frmKassa::DeskValues& v = desk->värden();
     EXPECT_EQ(QStringList({v.Registreringstyp, v.Skatt, v.IdNummer, v.IdTyp, v.Besökstyp, v.Taxekod,
                            v.Smittskydd, v.Åtgärd, v.RemissTill, v.EjBetPatAvg}),
-              QStringList({s(u"1"), s(u"A"), s(u"191212121212"), s(u"P"), s(u"1"), s(u"1 "), s(u"0"),
-                           s(u"B002"), s(u"02"), s(u"0000")}));
+              QStringList({u"1"_s, u"A"_s, u"191212121212"_s, u"P"_s, u"1"_s, u"1 "_s, u"0"_s,
+                           u"B002"_s, u"02"_s, u"0000"_s}));
     // The display leaves the receipt number and the amounts to the registration.
     EXPECT_EQ(v.Kvittonummer, before.Kvittonummer);
     EXPECT_EQ(v.Patientavgift, before.Patientavgift);
@@ -86,7 +87,7 @@ TEST_F(DeskDisplay, AFullPersonnummerVisitShowsEveryFieldTrimmed)
 
 TEST_F(DeskDisplay, AReserveNumberVisitShowsTheReserveRows)
 {
-    gåTill(s(u"2"));
+    gåTill(u"2"_s);
 
     EXPECT_EQ(desk->txtReservnummer.text(), reservnummer());
     EXPECT_EQ(desk->txtFödelsedatum.text(), födelsedatum());
@@ -102,16 +103,16 @@ TEST_F(DeskDisplay, AReserveNumberVisitShowsTheReserveRows)
     EXPECT_FALSE(desk->mnuIdTyp[0]->checked());
     EXPECT_TRUE(desk->mnuIdTyp[1]->checked());
     EXPECT_EQ(desk->värden().IdNummer, reservnummer()) << "trimmed, without the two blanks";
-    EXPECT_EQ(desk->värden().IdTyp, s(u"R"));
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(u" 50 Kr"));
+    EXPECT_EQ(desk->värden().IdTyp, u"R"_s);
+    EXPECT_EQ(desk->lblPatientavgift.caption(), u" 50 Kr"_s);
 }
 
 TEST_F(DeskDisplay, AnInfectionControlVisitShowsNoIdentityUntilAnotherVisitIsShown)
 {
-    gåTill(s(u"3"));
+    gåTill(u"3"_s);
 
     EXPECT_EQ(desk->chkSmittskydd.value(), 1);
-    EXPECT_EQ(desk->värden().Smittskydd, s(u"1"));
+    EXPECT_EQ(desk->värden().Smittskydd, u"1"_s);
     for (const ui::Control* c : std::initializer_list<const ui::Control*>{
              &desk->txtPersonnummer, &desk->lblPersonnummer, &desk->txtReservnummer,
              &desk->lblReservnummer, &desk->txtFödelsedatum, &desk->lblFödelsedatum})
@@ -135,31 +136,31 @@ TEST_F(DeskDisplay, AnInfectionControlVisitShowsNoIdentityUntilAnotherVisitIsSho
 
 TEST_F(DeskDisplay, AVoidingRecordShowsVoidingModeUntilTheDefaultsOfANewReceipt)
 {
-    gåTill(s(u"4"));
+    gåTill(u"4"_s);
     EXPECT_FALSE(desk->mnuNyReg[0]->checked());
     EXPECT_TRUE(desk->mnuNyReg[1]->checked());
     EXPECT_TRUE(desk->lblMakulering.visible());
     EXPECT_TRUE(desk->txtMakulering.visible());
-    EXPECT_EQ(desk->txtMakulering.text(), s(u"00000001")) << "the voided receipt's number";
-    EXPECT_EQ(desk->värden().Registreringstyp, s(u"2"));
+    EXPECT_EQ(desk->txtMakulering.text(), u"00000001"_s) << "the voided receipt's number";
+    EXPECT_EQ(desk->värden().Registreringstyp, u"2"_s);
 
     // Receipt 5 is empty: "Nästa" opens it with the defaults, which check "Nyregistrering"
     // but leave the voiding field to the next registration or choice of mode.
     app.click(desk->cmdNästa);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"5"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"5"_s);
     EXPECT_TRUE(desk->mnuNyReg[0]->checked());
     EXPECT_FALSE(desk->mnuNyReg[1]->checked());
     EXPECT_TRUE(desk->txtMakulering.visible());
     EXPECT_EQ(desk->txtBesöksDatum.text(), desk->besök()[4].text(VisitField::Besöksdatum));
 
-    gåTill(s(u"1"));
+    gåTill(u"1"_s);
     EXPECT_FALSE(desk->txtMakulering.visible()) << "a visit shows registration mode";
 }
 
 TEST_F(DeskDisplay, AnEmptyRecordEmptiesTheFieldsAndKeepsMenusListsAndInfectionControl)
 {
-    gåTill(s(u"7"));
-    gåTill(s(u"5"));
+    gåTill(u"7"_s);
+    gåTill(u"5"_s);
 
     EXPECT_EQ(texts(), QStringList(10, QString()));
     EXPECT_TRUE(desk->txtPersonnummer.visible());
@@ -176,37 +177,37 @@ TEST_F(DeskDisplay, AnEmptyRecordEmptiesTheFieldsAndKeepsMenusListsAndInfectionC
     EXPECT_EQ(desk->lstÅtgärd.listIndex(), 1);
     EXPECT_EQ(desk->lstRemissTill.listIndex(), 2);
 
-    gåTill(s(u"3"));
-    gåTill(s(u"5"));
+    gåTill(u"3"_s);
+    gåTill(u"5"_s);
     EXPECT_EQ(desk->chkSmittskydd.value(), 1) << "a blank Smittskydd leaves the box as it was";
 }
 
 TEST_F(DeskDisplay, CodesMissingFromTheFilesLeaveTheListsAndTheFee)
 {
-    gåTill(s(u"2"));
-    gåTill(s(u"6"));
+    gåTill(u"2"_s);
+    gåTill(u"6"_s);
 
     EXPECT_EQ(desk->lstTaxekod.listIndex(), 2);
     EXPECT_EQ(desk->lstÅtgärd.listIndex(), 2);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(u" 50 Kr"));
-    EXPECT_EQ(desk->värden().Taxekod, s(u"99")) << "the desk value is the record's, as stored";
+    EXPECT_EQ(desk->lblPatientavgift.caption(), u" 50 Kr"_s);
+    EXPECT_EQ(desk->värden().Taxekod, u"99"_s) << "the desk value is the record's, as stored";
 }
 
 TEST_F(DeskDisplay, TheFeeShownIsTheOneTheTariffFileGivesNow)
 {
-    writeFile(s(u"Taxa.txt"), QByteArrayLiteral("01120" "02200" "03 50" "06  0" "1 150" "07 99"));
-    gåTill(s(u"1"));
+    writeFile(u"Taxa.txt"_s, QByteArrayLiteral("01120" "02200" "03 50" "06  0" "1 150" "07 99"));
+    gåTill(u"1"_s);
 
     EXPECT_EQ(desk->lstTaxekod.listIndex(), 0);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(u"120 Kr")) << "not the stored 100";
+    EXPECT_EQ(desk->lblPatientavgift.caption(), u"120 Kr"_s) << "not the stored 100";
     EXPECT_EQ(program.AntalTaxekoder, 6);
     EXPECT_EQ(desk->taxor().count(), 6);
 }
 
 TEST_F(DeskDisplay, AProcedureFileGoneIsReportedAndTheKeptTableStillFindsTheCode)
 {
-    ASSERT_TRUE(QFile::remove(path(s(u"Åtgärd.txt"))));
-    gåTill(s(u"2"), åtgärdFel());
+    ASSERT_TRUE(QFile::remove(path(u"Åtgärd.txt"_s)));
+    gåTill(u"2"_s, åtgärdFel());
 
     EXPECT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(desk->lstÅtgärd.listIndex(), 2);
@@ -221,8 +222,8 @@ TEST_F(DeskDisplay, BrowsingEveryReceiptBackToTheFirstWritesNothing)
         shown << desk->lblKvittoNr.caption();
         app.click(desk->cmdFöregående);
     }
-    EXPECT_EQ(shown, (QStringList{s(u"8"), s(u"7"), s(u"6"), s(u"5"), s(u"4"), s(u"3"), s(u"2"), s(u"1")}));
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"1"));
+    EXPECT_EQ(shown, (QStringList{u"8"_s, u"7"_s, u"6"_s, u"5"_s, u"4"_s, u"3"_s, u"2"_s, u"1"_s}));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"1"_s);
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(folderContents(), before);
 }
@@ -233,20 +234,20 @@ TEST_F(DeskDisplay, TheLookupForAVoidingKeepsTheTypedNumberTheDiagnosisAndTheMod
 {
     app.click(desk->cmdNästa);
     app.chooseMenu(*desk->mnuNyReg[1]);
-    ASSERT_TRUE(app.type(desk->txtMakulering, s(u"2")));
-    ASSERT_TRUE(app.type(desk->txtDiagnoskod, s(u"XYZ")));
+    ASSERT_TRUE(app.type(desk->txtMakulering, u"2"_s));
+    ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"XYZ"_s));
 
     app.runEvent([this] { desk->VisaPost(desk->besök()[2], /*förMakulering=*/true); });
 
-    EXPECT_EQ(desk->txtMakulering.text(), s(u"2"));
-    EXPECT_EQ(desk->txtDiagnoskod.text(), s(u"XYZ"));
+    EXPECT_EQ(desk->txtMakulering.text(), u"2"_s);
+    EXPECT_EQ(desk->txtDiagnoskod.text(), u"XYZ"_s);
     EXPECT_TRUE(desk->mnuNyReg[1]->checked());
     EXPECT_TRUE(desk->txtMakulering.visible());
     EXPECT_EQ(desk->txtReservnummer.text(), reservnummer());
     EXPECT_EQ(desk->focused(), &desk->txtReservnummer);
     EXPECT_EQ(desk->lstTaxekod.listIndex(), 2);
-    EXPECT_EQ(desk->värden().Registreringstyp, s(u"1")) << "the desk value is still the record's";
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"9"));
+    EXPECT_EQ(desk->värden().Registreringstyp, u"1"_s) << "the desk value is still the record's";
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"9"_s);
 }
 
 } // namespace

@@ -7,9 +7,10 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 // Another window of the program: showing it and closing it again activates the desk, as closing
 // a report or the settings window does.
@@ -276,8 +277,8 @@ TEST_F(DeskMenus, AReserveNumberVisitIsStoredWithItsTypeAndBirthDate)
     ASSERT_TRUE(app.type(desk->txtReservnummer, QStringLiteral("0001010008")));
     ASSERT_TRUE(app.type(desk->txtFödelsedatum, QStringLiteral("450101")));
     // No personnummer: registration asks first.
-    dialogs.expectMessage(s(u"OBS! Du har ej skrivit in något personnummer!\n"
-                            u"Vill Du fortsätta utan Personnummer?\""),
+    dialogs.expectMessage(u"OBS! Du har ej skrivit in något personnummer!\n"
+                            u"Vill Du fortsätta utan Personnummer?\""_s,
                           ui::Answer::Yes);
     app.click(desk->cmdRegistrera);
 
@@ -362,8 +363,8 @@ TEST_F(DeskMenus, InfectionControlRoundTripOnAReserveNumberVisit)
 TEST_F(DeskMenus, AnInfectionControlVisitIsStoredWithoutIdentity)
 {
     app.click(desk->chkSmittskydd);
-    dialogs.expectMessage(s(u"OBS! Du har ej skrivit in något personnummer!\n"
-                            u"Vill Du fortsätta utan Personnummer?\""),
+    dialogs.expectMessage(u"OBS! Du har ej skrivit in något personnummer!\n"
+                            u"Vill Du fortsätta utan Personnummer?\""_s,
                           ui::Answer::Yes);
     app.click(desk->cmdRegistrera);
 
@@ -400,7 +401,7 @@ TEST_P(DeskTariffList, ShowsTheFeeAndSetsTheCode)
     const int other = GetParam().index == 0 ? 1 : 0;
     app.select(desk->lstTaxekod, other);
     app.select(desk->lstTaxekod, GetParam().index);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(GetParam().fee));
+    EXPECT_EQ(desk->lblPatientavgift.caption(), QString::fromUtf16(GetParam().fee));
     EXPECT_EQ(desk->värden().Taxekod, QString::fromLatin1(GetParam().code));
 }
 

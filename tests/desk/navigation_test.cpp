@@ -5,9 +5,10 @@
 #include "desk/desk_scenario.h"
 #include "desk/menus_snapshot.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 class DeskBrowsing : public DeskScenario {
 protected:
@@ -32,9 +33,9 @@ protected:
 TEST_F(DeskBrowsing, FöregåendeStopsAtReceipt1)
 {
     start(10);
-    gåTill(s(u"2"));
+    gåTill(u"2"_s);
     app.click(desk->cmdFöregående);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"1"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"1"_s);
     EXPECT_EQ(desk->txtBesöksDatum.text(), desk->besök()[1].text(VisitField::Besöksdatum));
 
     const QStringList atFirst = seen();
@@ -48,21 +49,21 @@ TEST_F(DeskBrowsing, NästaToAStoredReceiptShowsItWithoutTheDefaults)
     std::vector<VisitRecord> records;
     for (int k = 1; k <= 6; ++k) {
         records.push_back(visit(k));
-        records.back().setText(VisitField::Skatt, s(u"A")); // the clinic's default is F-Skatt
+        records.back().setText(VisitField::Skatt, u"A"_s); // the clinic's default is F-Skatt
     }
     writeVisits(records);
     startDesk();
     before = folderContents();
-    gåTill(s(u"3"));
-    ASSERT_TRUE(app.type(desk->txtDiagnoskod, s(u"X")));
+    gåTill(u"3"_s);
+    ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"X"_s));
 
     app.click(desk->cmdNästa);
 
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"4"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"4"_s);
     EXPECT_EQ(desk->besök().upperBound(), 6);
     EXPECT_TRUE(desk->mnuSkatt[1]->checked()) << "the receipt's own tax form";
     EXPECT_EQ(desk->lstTaxekod.listIndex(), 0) << "the receipt's own tariff, not the default";
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(u"100 Kr"));
+    EXPECT_EQ(desk->lblPatientavgift.caption(), u"100 Kr"_s);
     EXPECT_EQ(desk->txtDiagnoskod.text(), QString());
 }
 
@@ -79,15 +80,15 @@ TEST_F(DeskBrowsing, SökDoesNothing)
 TEST_F(DeskBrowsing, GåTillProposesTheLastEntryAndShowsIt)
 {
     start(10);
-    gåTill(s(u"3"));
+    gåTill(u"3"_s);
     ASSERT_EQ(dialogs.inputs().size(), 1u);
-    EXPECT_EQ(dialogs.inputs()[0].prompt, s(u"Skriv det kvittonummer Du vill gå till..."));
-    EXPECT_EQ(dialogs.inputs()[0].title, s(u"Gå till..."));
-    EXPECT_EQ(dialogs.inputs()[0].proposed, s(u"10"));
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"3"));
+    EXPECT_EQ(dialogs.inputs()[0].prompt, u"Skriv det kvittonummer Du vill gå till..."_s);
+    EXPECT_EQ(dialogs.inputs()[0].title, u"Gå till..."_s);
+    EXPECT_EQ(dialogs.inputs()[0].proposed, u"10"_s);
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"3"_s);
 
     gåTill(dialogs.inputs()[0].proposed); // the proposal accepted
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"10"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"10"_s);
     EXPECT_EQ(desk->txtBesöksDatum.text(), desk->besök()[10].text(VisitField::Besöksdatum));
 
     const QStringList was = seen();
@@ -99,18 +100,18 @@ TEST_F(DeskBrowsing, GåTillProposesTheLastEntryAndShowsIt)
 TEST_F(DeskBrowsing, GåTillWithLeadingZerosShowsTheReceiptAgainAsTyped)
 {
     start(10);
-    gåTill(s(u"5"));
-    ASSERT_TRUE(app.type(desk->txtDiagnoskod, s(u"X")));
+    gåTill(u"5"_s);
+    ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"X"_s));
 
-    gåTill(s(u"5")); // the caption does not change: nothing is shown again
-    EXPECT_EQ(desk->txtDiagnoskod.text(), s(u"X"));
+    gåTill(u"5"_s); // the caption does not change: nothing is shown again
+    EXPECT_EQ(desk->txtDiagnoskod.text(), u"X"_s);
 
-    gåTill(s(u"05"));
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"05"));
+    gåTill(u"05"_s);
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"05"_s);
     EXPECT_EQ(desk->txtDiagnoskod.text(), QString()) << "receipt 5 shown again";
 
     app.click(desk->cmdFöregående);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"4"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"4"_s);
 }
 
 struct Svar {
@@ -123,9 +124,9 @@ class DeskGåTillRefused : public DeskBrowsing, public ::testing::WithParamInter
 TEST_P(DeskGåTillRefused, WithAShortMessageAndNothingChanged)
 {
     start(10);
-    gåTill(s(u"4"));
+    gåTill(u"4"_s);
     const QStringList was = seen();
-    gåTill(s(GetParam().answer), s(u"OBS! Skriv ett kvittonummer från 1 till 10!"));
+    gåTill(QString::fromUtf16(GetParam().answer), u"OBS! Skriv ett kvittonummer från 1 till 10!"_s);
 
     EXPECT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(seen(), was) << snapshot::diff(was, seen()).toStdString();
@@ -150,9 +151,9 @@ protected:
 
 TEST_F(DeskLastNumber, NästaOnReceipt32767SaysSoAndChangesNothing)
 {
-    ASSERT_EQ(desk->lblKvittoNr.caption(), s(u"32767"));
+    ASSERT_EQ(desk->lblKvittoNr.caption(), u"32767"_s);
     const QStringList was = seen();
-    dialogs.expectMessage(s(u"OBS! Sista kvittonumret (32767) är nått!"));
+    dialogs.expectMessage(u"OBS! Sista kvittonumret (32767) är nått!"_s);
 
     app.click(desk->cmdNästa);
 
@@ -160,13 +161,13 @@ TEST_F(DeskLastNumber, NästaOnReceipt32767SaysSoAndChangesNothing)
     EXPECT_EQ(desk->besök().upperBound(), VisitTable::MaxRecords);
 
     app.click(desk->cmdFöregående);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"32766"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"32766"_s);
 }
 
 TEST_F(DeskLastNumber, SkapaNyPostAfterReceipt32767SaysSoAndChangesNothing)
 {
     const QStringList was = seen();
-    dialogs.expectMessage(s(u"OBS! Sista kvittonumret (32767) är nått!"));
+    dialogs.expectMessage(u"OBS! Sista kvittonumret (32767) är nått!"_s);
     app.runEvent([this] { desk->SkapaNyPost(); });
     EXPECT_EQ(seen(), was);
     EXPECT_EQ(desk->besök().upperBound(), VisitTable::MaxRecords);
@@ -174,15 +175,15 @@ TEST_F(DeskLastNumber, SkapaNyPostAfterReceipt32767SaysSoAndChangesNothing)
 
 TEST_F(DeskLastNumber, GåTillAboveTheLastIsRefused)
 {
-    gåTill(s(u"32768"), s(u"OBS! Skriv ett kvittonummer från 1 till 32767!"));
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"32767"));
+    gåTill(u"32768"_s, u"OBS! Skriv ett kvittonummer från 1 till 32767!"_s);
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"32767"_s);
 }
 
 TEST_F(DeskBrowsing, GåTillWithNoReceiptStoredYet)
 {
     start(0);
-    gåTill(s(u"1"), s(u"OBS! Det finns inga registrerade kvitton ännu!"));
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"1"));
+    gåTill(u"1"_s, u"OBS! Det finns inga registrerade kvitton ännu!"_s);
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"1"_s);
 }
 
 } // namespace

@@ -5,9 +5,10 @@
 
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 using Line = fakes::RecordingPrinter::PrintedLine;
 
@@ -32,10 +33,10 @@ protected:
         desk = std::make_unique<frmKassa>(app, program);
         // A table that holds the receipt, so that showing it has something to show.
         desk->besök().resize(123);
-        desk->lblKvittoNr.setCaption(s(u"123"));
-        desk->txtPersonnummer.setText(s(u"191212121212"));
-        desk->txtBesöksDatum.setText(s(u"261208"));
-        desk->lblPatientavgift.setCaption(s(u"200 Kr"));
+        desk->lblKvittoNr.setCaption(u"123"_s);
+        desk->txtPersonnummer.setText(u"191212121212"_s);
+        desk->txtBesöksDatum.setText(u"261208"_s);
+        desk->lblPatientavgift.setCaption(u"200 Kr"_s);
     }
 
     const std::vector<Line>& printOne()
@@ -60,30 +61,30 @@ TEST_F(ReceiptPage, EveryLineAtItsPlaceInItsFont)
     // The fake printer: a text is characters × size × 10 twips wide, the page 11520 wide.
     // Title measured in the printer's 10-point font: 17 × 100 = 1700, half 850;
     // x = 5760 − 850 − 500.
-    expectLine(lines[0], 4410, 500, 16, true, true, s(u"Läkarvårdsräkning"));
+    expectLine(lines[0], 4410, 500, 16, true, true, u"Läkarvårdsräkning"_s);
     // 25 characters at 12 points: 3000 wide, x = 5760 − 1500.
-    expectLine(lines[1], 4260, 1500, 12, false, false, s(u"Doktor Test, Testkliniken"));
+    expectLine(lines[1], 4260, 1500, 12, false, false, u"Doktor Test, Testkliniken"_s);
     // 37 characters: 4440 wide, x = 5760 − 2220.
     expectLine(lines[2], 3540, 1800, 12, false, false,
-               s(u"Storgatan 1, 123 45 Staden, 08-123456"));
-    expectLine(lines[3], 1000, 3000, 12, false, false, s(u"Personnummer: 19121212-1212"));
-    expectLine(lines[4], 1000, 3500, 12, false, false, s(u"Kvittonummer: 123"));
-    expectLine(lines[5], 1000, 4000, 12, false, false, s(u"Besöksdatum:  261208"));
-    expectLine(lines[6], 1000, 5000, 14, true, false, s(u"Patientavgift:200 Kr"));
-    expectLine(lines[7], 1000, 6000, 10, false, false, s(u"Vårdgivarens sign:........."));
+               u"Storgatan 1, 123 45 Staden, 08-123456"_s);
+    expectLine(lines[3], 1000, 3000, 12, false, false, u"Personnummer: 19121212-1212"_s);
+    expectLine(lines[4], 1000, 3500, 12, false, false, u"Kvittonummer: 123"_s);
+    expectLine(lines[5], 1000, 4000, 12, false, false, u"Besöksdatum:  261208"_s);
+    expectLine(lines[6], 1000, 5000, 14, true, false, u"Patientavgift:200 Kr"_s);
+    expectLine(lines[7], 1000, 6000, 10, false, false, u"Vårdgivarens sign:........."_s);
     expectLine(lines[8], 1000, 6600, 14, true, false, QString(76, QLatin1Char('_')));
     expectLine(lines[9], 1000, 7000, 10, false, false,
-               s(u"Intyg om behov av särskiltfärdsätt: O Taxi, O Enkel, O T.o.r. , O Egen bil"));
+               u"Intyg om behov av särskiltfärdsätt: O Taxi, O Enkel, O T.o.r. , O Egen bil"_s);
     expectLine(lines[10], 1000, 7500, 10, false, false,
-               s(u"Läkarens Namnteckning:"
-                 u"......................................................"));
+               u"Läkarens Namnteckning:"
+                 u"......................................................"_s);
     EXPECT_EQ(lines[10].text.count(QLatin1Char('.')), 54);
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST_F(ReceiptPage, TitleIsMeasuredInTheFontLeftBeforeItAndRoundedHalfToEven)
 {
-    const QString title = s(u"Läkarvårdsräkning");
+    const QString title = u"Läkarvårdsräkning"_s;
     struct Case {
         double sizeBefore;
         bool boldBefore;
@@ -132,8 +133,8 @@ TEST_F(ReceiptPage, WithoutPersonnummerALoneHyphen)
 
 TEST_F(ReceiptPage, ValuesAsTheDeskShowsThem)
 {
-    desk->lblPatientavgift.setCaption(s(u" 50 Kr"));
-    desk->txtBesöksDatum.setText(s(u"2612"));
+    desk->lblPatientavgift.setCaption(u" 50 Kr"_s);
+    desk->txtBesöksDatum.setText(u"2612"_s);
     const std::vector<Line>& lines = printOne();
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[5].text.toStdString(), "Besöksdatum:  2612");
@@ -143,20 +144,20 @@ TEST_F(ReceiptPage, ValuesAsTheDeskShowsThem)
 TEST_F(ReceiptPage, SettingsAreTrimmedAndAnEmptyNameLeavesTheComma)
 {
     program.Inställningar.setText(SettingsField::Namn, QString());
-    program.Inställningar.setText(SettingsField::Klinik, s(u"   Testkliniken"));
-    program.Inställningar.setText(SettingsField::Telefon, s(u" 08-1"));
+    program.Inställningar.setText(SettingsField::Klinik, u"   Testkliniken"_s);
+    program.Inställningar.setText(SettingsField::Telefon, u" 08-1"_s);
     const std::vector<Line>& lines = printOne();
     ASSERT_EQ(lines.size(), 11u);
     // ", Testkliniken": 14 characters, 1680 wide, x = 5760 − 840.
-    expectLine(lines[1], 4920, 1500, 12, false, false, s(u", Testkliniken"));
+    expectLine(lines[1], 4920, 1500, 12, false, false, u", Testkliniken"_s);
     // 32 characters: 3840 wide, x = 5760 − 1920.
-    expectLine(lines[2], 3840, 1800, 12, false, false, s(u"Storgatan 1, 123 45 Staden, 08-1"));
+    expectLine(lines[2], 3840, 1800, 12, false, false, u"Storgatan 1, 123 45 Staden, 08-1"_s);
 }
 
 TEST_F(ReceiptPage, NoPrinterTellsWhereThePdfWent)
 {
-    printer.outcome.pdfPath = dir.filePath(s(u"Utskrifter/Kvitto 123.pdf"));
-    dialogs.expectMessage(s(u"Ingen skrivare är installerad. Kvittot har sparats som\n")
+    printer.outcome.pdfPath = dir.filePath(u"Utskrifter/Kvitto 123.pdf"_s);
+    dialogs.expectMessage(u"Ingen skrivare är installerad. Kvittot har sparats som\n"_s
                           + printer.outcome.pdfPath);
     printOne();
     ASSERT_EQ(dialogs.messages().size(), 1u);
@@ -168,9 +169,9 @@ TEST_F(ReceiptPage, NoPrinterTellsWhereThePdfWent)
 TEST_F(ReceiptPage, AFailedPrintIsTold)
 {
     printer.outcome.ok = false;
-    printer.outcome.error = s(u"skrivaren svarar inte");
-    dialogs.expectMessage(s(u"OBS! Kvittot kunde inte skrivas ut: skrivaren svarar inte\n"
-                            u"Besöket är sparat."));
+    printer.outcome.error = u"skrivaren svarar inte"_s;
+    dialogs.expectMessage(u"OBS! Kvittot kunde inte skrivas ut: skrivaren svarar inte\n"
+                            u"Besöket är sparat."_s);
     printOne();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].icon, ui::Icon::None);

@@ -12,6 +12,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class NyPost : public RegistrationFixture {
@@ -39,7 +41,7 @@ TEST_F(NyPost, OpensTheNextReceiptWhileTheTableEndsAtN)
     start(120);
     app.click(desk->cmdNästa);
     ASSERT_EQ(desk->lblKvittoNr.caption().toStdString(), "121");
-    typeAndLeave(desk->txtPersonnummer, s(u"190001010008"));
+    typeAndLeave(desk->txtPersonnummer, u"190001010008"_s);
     app.click(desk->chkNypost);
     app.click(desk->cmdRegistrera);
 
@@ -57,7 +59,7 @@ TEST_F(NyPost, OpensTheNextReceiptWhileTheTableEndsAtN)
 
     // Registering there stores receipt 122 normally.
     app.click(desk->chkNypost);
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
     app.click(desk->cmdRegistrera);
     ASSERT_EQ(visitFile().size(), 122 * 95);
     EXPECT_EQ(visitFile().left(120 * 95), original);
@@ -70,7 +72,7 @@ TEST_F(NyPost, TheDuplicateWarningIsSilentUntilTheDeskIsOnTheLastRecord)
     start(120);
     app.click(desk->cmdNästa);
     app.click(desk->chkNypost);
-    typeAndLeave(desk->txtPersonnummer, s(u"190001010008"));
+    typeAndLeave(desk->txtPersonnummer, u"190001010008"_s);
     app.click(desk->cmdRegistrera);
     ASSERT_EQ(desk->lblKvittoNr.caption().toStdString(), "122");
 
@@ -78,7 +80,7 @@ TEST_F(NyPost, TheDuplicateWarningIsSilentUntilTheDeskIsOnTheLastRecord)
     // the desk is one beyond the table's end, so nothing is compared.
     app.click(desk->chkDubletter);
     app.click(desk->chkNypost);
-    typeAndLeave(desk->txtPersonnummer, s(u"190001010008"));
+    typeAndLeave(desk->txtPersonnummer, u"190001010008"_s);
     app.click(desk->cmdRegistrera);
     ASSERT_EQ(visitFile().size(), 122 * 95);
     EXPECT_TRUE(dialogs.messages().empty());
@@ -86,9 +88,9 @@ TEST_F(NyPost, TheDuplicateWarningIsSilentUntilTheDeskIsOnTheLastRecord)
     // Now the desk is on the table's last record: 121 and 122 itself match, one message each,
     // once on leaving the box and once more at registration; the visit is stored all the same.
     for (int i = 0; i < 4; ++i)
-        dialogs.expectMessage(s(u"OBS! Detta Personnummer är redan registrerat detta daum!"));
-    typeAndLeave(desk->txtPersonnummer, s(u"190001010008"));
-    ASSERT_TRUE(app.type(desk->txtDiagnoskod, s(u"Z00")));
+        dialogs.expectMessage(u"OBS! Detta Personnummer är redan registrerat detta daum!"_s);
+    typeAndLeave(desk->txtPersonnummer, u"190001010008"_s);
+    ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"Z00"_s));
     app.click(desk->cmdRegistrera);
     EXPECT_EQ(dialogs.messages().size(), 4u);
     EXPECT_EQ(storedRecord(122).mid(90, 5), QByteArray("Z00  "));
@@ -98,7 +100,7 @@ TEST_F(NyPost, AfterAnOlderReceiptOpensOneAfterTheLastRecordOfTheFile)
 {
     start(120);
     goTo(3);
-    ASSERT_TRUE(app.type(desk->txtDiagnoskod, s(u"B99")));
+    ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"B99"_s));
     app.click(desk->chkNypost);
     app.click(desk->cmdRegistrera);
 
@@ -111,7 +113,7 @@ TEST_F(NyPost, AfterAnOlderReceiptOpensOneAfterTheLastRecordOfTheFile)
     // Receipt 121 starts with the date of the file's last visit, 120.
     EXPECT_EQ(desk->txtBesöksDatum.text().toStdString(), "261209");
 
-    typeAndLeave(desk->txtPersonnummer, s(u"190001010008"));
+    typeAndLeave(desk->txtPersonnummer, u"190001010008"_s);
     app.click(desk->chkNypost);
     app.click(desk->cmdRegistrera);
     ASSERT_EQ(visitFile().size(), 121 * 95);
@@ -168,8 +170,8 @@ TEST_F(NyPost, AFailedSaveStoresNothingPrintsNothingAndOpensNothing)
 {
     start(3);
     app.click(desk->cmdNästa);
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
-    ASSERT_TRUE(app.type(desk->txtDiagnoskod, s(u"K35")));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
+    ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"K35"_s));
     app.click(desk->chkKvitto);
     app.click(desk->chkNypost);
 
@@ -183,9 +185,9 @@ TEST_F(NyPost, AFailedSaveStoresNothingPrintsNothingAndOpensNothing)
         four.resize(4);
         const FileResult direct = visitfile::SparaBesöksFil(program.folder, four);
         ASSERT_FALSE(direct.ok);
-        EXPECT_TRUE(direct.error.contains(s(u"PatBesök.Dat"))) << direct.error.toStdString();
+        EXPECT_TRUE(direct.error.contains(u"PatBesök.Dat"_s)) << direct.error.toStdString();
         EXPECT_TRUE(direct.error.contains(reasonFromErrno(EFBIG))) << direct.error.toStdString();
-        expected = s(u"OBS! Besöket är inte registrerat!\n") + direct.error;
+        expected = u"OBS! Besöket är inte registrerat!\n"_s + direct.error;
 
         dialogs.expectMessage(expected);
         app.click(desk->cmdRegistrera);

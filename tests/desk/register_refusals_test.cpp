@@ -5,6 +5,8 @@
 
 #include "ui/form.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class Refusals : public RegistrationFixture {
@@ -65,10 +67,10 @@ TEST_F(Refusals, APersonnummerTheDeskHoldsIsCheckedAgain)
 TEST_F(Refusals, AKombikakodFromTheSettingsIsCheckedAtRegistration)
 {
     SettingsRecord settings = clinicSettings();
-    settings.setText(SettingsField::Kombikakod, s(u"12A45ABCD67"));
+    settings.setText(SettingsField::Kombikakod, u"12A45ABCD67"_s);
     openReceipt3(settings);
     ASSERT_EQ(desk->txtKombikakod.text().toStdString(), "12A45ABCD67");
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
     dialogs.expectMessage(fieldchecks::text::BokstavSiffra);
     app.click(desk->cmdRegistrera);
     EXPECT_EQ(focusName().toStdString(), "txtKombikakod");
@@ -79,7 +81,7 @@ TEST_F(Refusals, WithoutPersonnummerTheKombikakodLengthIsNotAskedFor)
 {
     openReceipt3();
     // Short, but characters 10 and 11 are missing: no digits there.
-    desk->txtKombikakod.setText(s(u"12345"));
+    desk->txtKombikakod.setText(u"12345"_s);
     dialogs.expectMessage(fieldchecks::text::IngetPersonnummer, ui::Answer::Yes);
     dialogs.expectMessage(fieldchecks::text::BokstavSiffra);
     app.click(desk->cmdRegistrera);
@@ -87,9 +89,9 @@ TEST_F(Refusals, WithoutPersonnummerTheKombikakodLengthIsNotAskedFor)
     expectNothingStored();
 
     // Nor is character 1 looked at when registering (leaving the box does look at it).
-    desk->txtKombikakod.setText(s(u"12345ABCD67"));
+    desk->txtKombikakod.setText(u"12345ABCD67"_s);
     ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
-    desk->txtKombikakod.setText(s(u"X2345ABCD67"));
+    desk->txtKombikakod.setText(u"X2345ABCD67"_s);
     dialogs.expectMessage(fieldchecks::text::IngetPersonnummer, ui::Answer::Yes);
     app.click(desk->cmdRegistrera);
     ASSERT_EQ(visitFile().size(), 3 * 95);
@@ -103,7 +105,7 @@ TEST_F(Refusals, AWrongReserveNumberOnlyWarnsAtRegistration)
     openReceipt3();
     app.chooseMenu(*desk->mnuIdTyp[1]);
     ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
-    desk->txtReservnummer.setText(s(u"0001010007"));
+    desk->txtReservnummer.setText(u"0001010007"_s);
     dialogs.expectMessage(fieldchecks::text::IngetPersonnummer, ui::Answer::Yes);
     dialogs.expectMessage(fieldchecks::text::FelaktigtReservnummer);
     app.click(desk->cmdRegistrera);
@@ -118,8 +120,8 @@ TEST_F(Refusals, NoTariffRowSelected)
     settings.setIndex(SettingsField::TaxekodIndex, -1);
     openReceipt3(settings);
     ASSERT_EQ(desk->lstTaxekod.listIndex(), -1);
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
-    dialogs.expectMessage(s(u"OBS! Du har inte valt någon taxekod i listan Taxekod!"));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
+    dialogs.expectMessage(u"OBS! Du har inte valt någon taxekod i listan Taxekod!"_s);
     app.click(desk->cmdRegistrera);
     EXPECT_EQ(focusName().toStdString(), "lstTaxekod");
     expectNothingStored();
@@ -136,8 +138,8 @@ TEST_F(Refusals, NoProcedureRowSelected)
     SettingsRecord settings = clinicSettings();
     settings.setIndex(SettingsField::ÅtgärdIndex, -1);
     openReceipt3(settings);
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
-    dialogs.expectMessage(s(u"OBS! Du har inte valt någon åtgärd i listan Åtgärd!"));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
+    dialogs.expectMessage(u"OBS! Du har inte valt någon åtgärd i listan Åtgärd!"_s);
     app.click(desk->cmdRegistrera);
     EXPECT_EQ(focusName().toStdString(), "lstÅtgärd");
     expectNothingStored();
@@ -156,17 +158,17 @@ TEST_F(Refusals, ARowTheTariffFileNoLongerHas)
     openReceipt3();
     // The clinic shortens Taxa.txt while the desk runs; the desk reads it when it is activated
     // again, but its list keeps the rows it was filled with.
-    writeFile(s(u"Taxa.txt"), QByteArray("01100" "02200"));
+    writeFile(u"Taxa.txt"_s, QByteArray("01100" "02200"));
     OtherWindow other(app);
     app.show(other);
     app.close(other);
     ASSERT_EQ(desk->taxor().count(), 2);
     ASSERT_EQ(desk->lstTaxekod.listCount(), 5);
 
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
     app.select(desk->lstTaxekod, 4);
     dialogs.expectMessage(
-        s(u"OBS! Den valda taxekoden i listan Taxekod finns inte längre i Taxa.txt!"));
+        u"OBS! Den valda taxekoden i listan Taxekod finns inte längre i Taxa.txt!"_s);
     app.click(desk->cmdRegistrera);
     EXPECT_EQ(focusName().toStdString(), "lstTaxekod");
     expectNothingStored();
@@ -175,15 +177,15 @@ TEST_F(Refusals, ARowTheTariffFileNoLongerHas)
 TEST_F(Refusals, AReceiptNumberThatIsNoReceiptNumber)
 {
     openReceipt3();
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
     for (const char16_t* caption : {u"40000", u"32768", u"abc", u"0", u"-5"}) {
         // Showing a number the table does not hold empties the desk's boxes; fill them again.
         desk->lblKvittoNr.setCaption(s(caption));
         ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
-        desk->txtPersonnummer.setText(s(u"191212121212"));
-        desk->txtKombikakod.setText(s(u"12345ABCD67"));
-        dialogs.expectMessage(s(u"OBS! Kvittonummer \"%1\" går inte att registrera!\n"
-                                u"Ett kvittonummer är ett tal från 1 till 32767.")
+        desk->txtPersonnummer.setText(u"191212121212"_s);
+        desk->txtKombikakod.setText(u"12345ABCD67"_s);
+        dialogs.expectMessage(u"OBS! Kvittonummer \"%1\" går inte att registrera!\n"
+                                u"Ett kvittonummer är ett tal från 1 till 32767."_s
                                   .arg(s(caption)));
         app.click(desk->cmdRegistrera);
         expectNothingStored();

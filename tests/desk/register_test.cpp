@@ -2,6 +2,8 @@
 
 #include "desk/regfixture.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class Register : public RegistrationFixture {
@@ -24,17 +26,17 @@ protected:
 TEST_F(Register, APersonnummerVisitWithEveryFieldFilled)
 {
     openReceipt3();
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
-    typeAndLeave(desk->txtBesöksDatum, s(u"261208"));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
+    typeAndLeave(desk->txtBesöksDatum, u"261208"_s);
     app.select(desk->lstTaxekod, 2);   // "03", fee " 50"
     app.select(desk->lstÅtgärd, 1);    // "B002", amount " 500"
-    typeAndLeave(desk->txtRemissFrån, s(u"12345678X01"));
-    typeAndLeave(desk->txtRemissDatum, s(u"261101"));
+    typeAndLeave(desk->txtRemissFrån, u"12345678X01"_s);
+    typeAndLeave(desk->txtRemissDatum, u"261101"_s);
     app.select(desk->lstRemissTill, 2);
     app.click(*desk->optBesök[1]);
     app.click(desk->chkAkutbesök);
     app.click(desk->chkEjBetPatAvg);
-    ASSERT_TRUE(app.type(desk->txtDiagnoskod, s(u"J06")));
+    ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"J06"_s));
     app.click(desk->cmdRegistrera);
 
     EXPECT_TRUE(dialogs.messages().empty());
@@ -58,7 +60,7 @@ TEST_F(Register, APersonnummerVisitWithEveryFieldFilled)
 TEST_F(Register, EnterRegistersAfterCheckingTheBoxLeft)
 {
     openReceipt3();
-    ASSERT_TRUE(app.type(desk->txtPersonnummer, s(u"190001010008")));
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, u"190001010008"_s));
     app.pressEnter();
     ASSERT_EQ(visitFile().size(), 3 * 95);
     EXPECT_EQ(storedRecord(3).mid(26, 13), QByteArray("190001010008P"));
@@ -69,9 +71,9 @@ TEST_F(Register, EnterRegistersAfterCheckingTheBoxLeft)
 TEST_F(Register, EnterOnAWrongDateRegistersNothing)
 {
     openReceipt3();
-    typeAndLeave(desk->txtPersonnummer, s(u"190001010008"));
-    ASSERT_TRUE(app.type(desk->txtBesöksDatum, s(u"2612")));
-    dialogs.expectMessage(s(u"OBS! För få tecken!"));
+    typeAndLeave(desk->txtPersonnummer, u"190001010008"_s);
+    ASSERT_TRUE(app.type(desk->txtBesöksDatum, u"2612"_s));
+    dialogs.expectMessage(u"OBS! För få tecken!"_s);
     app.pressEnter();
     EXPECT_EQ(visitFile(), before);
     EXPECT_EQ(focusName().toStdString(), "txtBesöksDatum");
@@ -81,10 +83,10 @@ TEST_F(Register, AReserveNumberVisitAfterYes)
 {
     openReceipt3();
     app.chooseMenu(*desk->mnuIdTyp[1]);
-    typeAndLeave(desk->txtReservnummer, s(u"0050000000"));
-    typeAndLeave(desk->txtFödelsedatum, s(u"500101"));
-    dialogs.expectMessage(s(u"OBS! Du har ej skrivit in något personnummer!\n"
-                            u"Vill Du fortsätta utan Personnummer?\""),
+    typeAndLeave(desk->txtReservnummer, u"0050000000"_s);
+    typeAndLeave(desk->txtFödelsedatum, u"500101"_s);
+    dialogs.expectMessage(u"OBS! Du har ej skrivit in något personnummer!\n"
+                            u"Vill Du fortsätta utan Personnummer?\""_s,
                           ui::Answer::Yes);
     app.click(desk->cmdRegistrera);
     ASSERT_EQ(dialogs.messages().size(), 1u);
@@ -109,7 +111,7 @@ TEST_F(Register, NoToTheQuestionStoresNothing)
 TEST_F(Register, AnInfectionControlVisitAfterYes)
 {
     openReceipt3();
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
     app.click(desk->chkSmittskydd);
     EXPECT_FALSE(desk->txtPersonnummer.visible());
     dialogs.expectMessage(fieldchecks::text::IngetPersonnummer, ui::Answer::Yes);
@@ -129,8 +131,8 @@ TEST_F(Register, AVoidingRecordCarriesTheVoidedNumber)
     ASSERT_EQ(desk->lblKvittoNr.caption().toStdString(), "13");
     app.chooseMenu(*desk->mnuNyReg[1]);
     ASSERT_TRUE(desk->txtMakulering.visible());
-    typeAndLeave(desk->txtMakulering, s(u"12"));
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
+    typeAndLeave(desk->txtMakulering, u"12"_s);
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
     app.click(desk->cmdRegistrera);
 
     ASSERT_EQ(visitFile().size(), 13 * 95);
@@ -144,10 +146,10 @@ TEST_F(Register, AVoidingRecordCarriesTheVoidedNumber)
 TEST_F(Register, TwiceOnOneReceiptTheSecondReplacesTheFirst)
 {
     openReceipt3();
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
     app.click(desk->cmdRegistrera);
     const QByteArray first = storedRecord(3);
-    ASSERT_TRUE(app.type(desk->txtDiagnoskod, s(u"A09")));
+    ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"A09"_s));
     app.select(desk->lstTaxekod, 0);
     app.click(desk->cmdRegistrera);
 
@@ -163,7 +165,7 @@ TEST_F(Register, TwiceOnOneReceiptTheSecondReplacesTheFirst)
 TEST_F(Register, TheReceiptIsPrintedAfterTheVisitIsStored)
 {
     openReceipt3();
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
     app.click(desk->chkKvitto);
     app.click(desk->cmdRegistrera);
     ASSERT_EQ(visitFile().size(), 3 * 95);
@@ -180,12 +182,12 @@ TEST_F(Register, TheReceiptIsPrintedAfterTheVisitIsStored)
 TEST_F(Register, AFailedPrintLeavesTheVisitStoredAndTheDeskUsable)
 {
     openReceipt3();
-    printer.outcome = {false, s(u"skrivaren är avstängd"), {}};
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
+    printer.outcome = {false, u"skrivaren är avstängd"_s, {}};
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
     app.click(desk->chkKvitto);
     app.click(desk->chkNypost);
-    dialogs.expectMessage(s(u"OBS! Kvittot kunde inte skrivas ut: skrivaren är avstängd\n"
-                            u"Besöket är sparat."));
+    dialogs.expectMessage(u"OBS! Kvittot kunde inte skrivas ut: skrivaren är avstängd\n"
+                            u"Besöket är sparat."_s);
     app.click(desk->cmdRegistrera);
     EXPECT_EQ(visitFile().size(), 3 * 95);
     EXPECT_EQ(desk->lblKvittoNr.caption().toStdString(), "4") << "the next receipt opens";
@@ -196,8 +198,8 @@ TEST_F(Register, AnEmptyVisitFileStartsWithReceipt1)
 {
     startDesk();
     ASSERT_EQ(desk->lblKvittoNr.caption().toStdString(), "1");
-    typeAndLeave(desk->txtPersonnummer, s(u"191212121212"));
-    typeAndLeave(desk->txtBesöksDatum, s(u"261208"));
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
+    typeAndLeave(desk->txtBesöksDatum, u"261208"_s);
     app.click(desk->cmdRegistrera);
     ASSERT_EQ(visitFile().size(), 95);
     EXPECT_EQ(storedRecord(1).mid(17, 8), QByteArray("00000001"));

@@ -8,9 +8,10 @@
 
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 // The visit date that writeNumberedVisits gives receipt k.
 QString datumFör(int k) { return QStringLiteral("2612%1").arg(k % 28 + 1, 2, 10, QLatin1Char('0')); }
@@ -30,28 +31,28 @@ TEST_F(DeskStartup, ShowsTheLastOf120ReceiptsWithTheClinicsDefaults)
 
     EXPECT_FALSE(desk->startFailed());
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"120"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"120"_s);
     EXPECT_EQ(desk->besök().upperBound(), 120);
     EXPECT_EQ(desk->txtBesöksDatum.text(), datumFör(120));
-    EXPECT_EQ(desk->txtPersonnummer.text(), s(u"191212121212"));
+    EXPECT_EQ(desk->txtPersonnummer.text(), u"191212121212"_s);
     EXPECT_EQ(desk->focused(), &desk->txtPersonnummer);
 
     // The lists in file order, the referral list with its four destinations.
-    EXPECT_EQ(desk->lstTaxekod.items(), (QStringList{s(u"01"), s(u"02"), s(u"03"), s(u"06"), s(u"1 ")}));
-    EXPECT_EQ(desk->lstÅtgärd.items(), (QStringList{s(u"A001"), s(u"B002"), s(u"C003")}));
+    EXPECT_EQ(desk->lstTaxekod.items(), (QStringList{u"01"_s, u"02"_s, u"03"_s, u"06"_s, u"1 "_s}));
+    EXPECT_EQ(desk->lstÅtgärd.items(), (QStringList{u"A001"_s, u"B002"_s, u"C003"_s}));
     EXPECT_EQ(desk->lstRemissTill.items(),
-              (QStringList{s(u"  00 "), s(u"  01 "), s(u"  02 "), s(u"  03 ")}));
+              (QStringList{u"  00 "_s, u"  01 "_s, u"  02 "_s, u"  03 "_s}));
     EXPECT_EQ(program.AntalTaxekoder, 5);
     EXPECT_EQ(program.AntalÅtgärder, 3);
 
     // The activation applies the settings after showing the receipt: the default codes win
     // over the receipt's own ("01", "A001").
     EXPECT_EQ(desk->lstTaxekod.listIndex(), 1);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(u"200 Kr"));
+    EXPECT_EQ(desk->lblPatientavgift.caption(), u"200 Kr"_s);
     EXPECT_EQ(desk->lstÅtgärd.listIndex(), 0);
     EXPECT_EQ(desk->lstRemissTill.listIndex(), 0);
-    EXPECT_EQ(desk->txtKombikakod.text(), s(u"12345ABCD67"));
-    EXPECT_EQ(desk->txtVikKomkod.text(), s(u"     ")) << "the settings' 5 characters as stored";
+    EXPECT_EQ(desk->txtKombikakod.text(), u"12345ABCD67"_s);
+    EXPECT_EQ(desk->txtVikKomkod.text(), u"     "_s) << "the settings' 5 characters as stored";
     EXPECT_TRUE(desk->mnuNyReg[0]->checked());
     EXPECT_FALSE(desk->mnuNyReg[1]->checked());
     EXPECT_TRUE(desk->mnuSkatt[0]->checked());
@@ -70,23 +71,23 @@ TEST_F(DeskStartup, NästaOnTheLastReceiptOpensTheNextWithItsDateAndThenDoesNoth
     writeNumberedVisits(120);
     startDesk();
     const auto before = folderContents();
-    ASSERT_TRUE(app.type(desk->txtDiagnoskod, s(u"J06")));
+    ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"J06"_s));
 
     app.click(desk->cmdNästa);
 
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"121"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"121"_s);
     EXPECT_EQ(desk->besök().upperBound(), 121);
     EXPECT_FALSE(desk->besök()[121].isStoredReceipt());
     EXPECT_EQ(desk->txtBesöksDatum.text(), datumFör(120)) << "the previous visit's date";
     EXPECT_EQ(desk->txtPersonnummer.text(), QString());
     EXPECT_EQ(desk->txtDiagnoskod.text(), QString()) << "the empty receipt empties the fields";
-    EXPECT_EQ(desk->txtKombikakod.text(), s(u"12345ABCD67")) << "then the defaults fill them";
+    EXPECT_EQ(desk->txtKombikakod.text(), u"12345ABCD67"_s) << "then the defaults fill them";
     EXPECT_EQ(desk->lstTaxekod.listIndex(), 1);
     EXPECT_EQ(desk->focused(), &desk->txtPersonnummer);
 
     const QStringList open = snapshot::of(*desk);
     app.click(desk->cmdNästa);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"121"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"121"_s);
     EXPECT_EQ(desk->besök().upperBound(), 121) << "the open receipt has no next one";
     const QStringList after = snapshot::of(*desk);
     // The click itself moves the focus to the button; nothing else may change.
@@ -100,13 +101,13 @@ TEST_F(DeskStartup, ActivationOnAStoredReceiptGoesBackToTheLast)
 {
     writeNumberedVisits(120);
     startDesk();
-    gåTill(s(u"3"));
-    ASSERT_EQ(desk->lblKvittoNr.caption(), s(u"3"));
+    gåTill(u"3"_s);
+    ASSERT_EQ(desk->lblKvittoNr.caption(), u"3"_s);
     ASSERT_EQ(desk->txtBesöksDatum.text(), datumFör(3));
 
     återaktivera();
 
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"120"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"120"_s);
     EXPECT_EQ(desk->txtBesöksDatum.text(), datumFör(120));
 }
 
@@ -118,22 +119,22 @@ TEST_F(DeskStartup, AReceiptOpenedBySkapaNyPostOutlivesOneActivation)
     startDesk();
     // What a registration with "Ny post" checked does after storing receipt 120.
     app.runEvent([this] { desk->SkapaNyPost(); });
-    ASSERT_EQ(desk->lblKvittoNr.caption(), s(u"121"));
+    ASSERT_EQ(desk->lblKvittoNr.caption(), u"121"_s);
     EXPECT_EQ(desk->txtBesöksDatum.text(), datumFör(120));
     app.chooseMenu(*desk->mnuSkatt[1]);
-    ASSERT_TRUE(app.type(desk->txtPersonnummer, s(u"190001010008")));
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, u"190001010008"_s));
 
     återaktivera();
 
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"121")) << "still the open receipt";
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"121"_s) << "still the open receipt";
     EXPECT_EQ(desk->besök().upperBound(), 120) << "the file read back ends at the last stored one";
     EXPECT_TRUE(desk->mnuSkatt[0]->checked()) << "the defaults are applied again";
     EXPECT_FALSE(desk->mnuSkatt[1]->checked());
-    EXPECT_EQ(desk->txtPersonnummer.text(), s(u"190001010008")) << "what was typed stays";
+    EXPECT_EQ(desk->txtPersonnummer.text(), u"190001010008"_s) << "what was typed stays";
 
     återaktivera();
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"120"));
-    EXPECT_EQ(desk->txtPersonnummer.text(), s(u"191212121212"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"120"_s);
+    EXPECT_EQ(desk->txtPersonnummer.text(), u"191212121212"_s);
 }
 
 TEST_F(DeskStartup, TheOpenReceiptBeyondTheTableHasNoNextButAPrevious)
@@ -146,15 +147,15 @@ TEST_F(DeskStartup, TheOpenReceiptBeyondTheTableHasNoNextButAPrevious)
         desk->SkapaNyPost();
         ASSERT_TRUE(visitfile::HämtaBesöksFil(program.folder, desk->besök()));
     });
-    ASSERT_EQ(desk->lblKvittoNr.caption(), s(u"121"));
+    ASSERT_EQ(desk->lblKvittoNr.caption(), u"121"_s);
     ASSERT_EQ(desk->besök().upperBound(), 120);
 
     app.click(desk->cmdNästa);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"121"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"121"_s);
     EXPECT_EQ(desk->besök().upperBound(), 120);
 
     app.click(desk->cmdFöregående);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"120"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"120"_s);
     EXPECT_EQ(desk->txtBesöksDatum.text(), datumFör(120));
     EXPECT_EQ(folderContents(), before);
 }
@@ -179,7 +180,7 @@ TEST_P(DeskProfession, TitleAndReferralLayout)
     writeNumberedVisits(2);
     startDesk();
 
-    EXPECT_EQ(desk->caption(), s(GetParam().title));
+    EXPECT_EQ(desk->caption(), QString::fromUtf16(GetParam().title));
     EXPECT_TRUE(desk->fraRemiss.visible());
     EXPECT_EQ(desk->fraRemiss.width(), GetParam().remissBredd);
     for (ui::Control* c : std::initializer_list<ui::Control*>{
@@ -222,7 +223,7 @@ TEST_P(DeskListDefaults, SelectTheRowTheSettingsName)
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(desk->lstÅtgärd.listIndex(), GetParam().åtgärdRad);
     EXPECT_EQ(desk->lstTaxekod.listIndex(), GetParam().taxaRad);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(GetParam().avgift));
+    EXPECT_EQ(desk->lblPatientavgift.caption(), QString::fromUtf16(GetParam().avgift));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -259,23 +260,23 @@ TEST_F(DeskStartup, AnEmptyVisitFileStartsOnANewReceipt1)
 
     EXPECT_FALSE(desk->startFailed());
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"1"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"1"_s);
     EXPECT_EQ(desk->besök().upperBound(), 0) << "the open receipt lives on the desk only";
     EXPECT_EQ(desk->txtBesöksDatum.text(), QString()) << "there is no previous visit date";
     EXPECT_EQ(desk->txtPersonnummer.text(), QString());
-    EXPECT_EQ(desk->txtKombikakod.text(), s(u"12345ABCD67"));
+    EXPECT_EQ(desk->txtKombikakod.text(), u"12345ABCD67"_s);
     EXPECT_EQ(desk->lstTaxekod.listIndex(), 1);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(u"200 Kr"));
+    EXPECT_EQ(desk->lblPatientavgift.caption(), u"200 Kr"_s);
     EXPECT_TRUE(desk->mnuNyReg[0]->checked());
     EXPECT_FALSE(desk->txtMakulering.visible()) << "no voiding field outside voiding mode";
-    EXPECT_EQ(desk->caption(), s(u"Kassaprogram för Läkare Ver 6.02"));
+    EXPECT_EQ(desk->caption(), u"Kassaprogram för Läkare Ver 6.02"_s);
     EXPECT_EQ(desk->focused(), &desk->txtPersonnummer);
 
     app.click(desk->cmdNästa);
     app.click(desk->cmdFöregående);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"1"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"1"_s);
     återaktivera();
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"1"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"1"_s);
     EXPECT_EQ(folderContents(), before);
 }
 
@@ -294,20 +295,20 @@ TEST_P(DeskMissingCodeFile, EndsAfterAMessageNamingTheFileAndTheFolderAndWritesN
     writeFile(QStringLiteral("Taxa.txt"), tariffBytes());
     writeFile(QStringLiteral("Åtgärd.txt"), procedureBytes());
     writeNumberedVisits(5);
-    const QString file = s(GetParam().file);
+    const QString file = QString::fromUtf16(GetParam().file);
     ASSERT_TRUE(QFile::remove(path(file)));
     const auto before = folderContents();
     const QString error = file == u"Taxa.txt" ? taxaFel()
                                                : åtgärdFel();
     ASSERT_TRUE(error.contains(file));
     ASSERT_TRUE(error.contains(QDir::toNativeSeparators(dir.path())));
-    dialogs.expectMessage(error + s(u"\nProgrammet avslutas."));
+    dialogs.expectMessage(error + u"\nProgrammet avslutas."_s);
 
     startDesk();
 
     EXPECT_TRUE(desk->startFailed());
     EXPECT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"0")) << "the activation does nothing";
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"0"_s) << "the activation does nothing";
     EXPECT_EQ(folderContents(), before);
 }
 
@@ -323,7 +324,7 @@ TEST_F(DeskStartup, AVisitFileTooLargeToHoldEndsTheProgramUntouched)
     VisitTable scratch;
     const QString error = visitfile::HämtaBesöksFil(QDir(dir.path()), scratch).error;
     ASSERT_FALSE(error.isEmpty());
-    dialogs.expectMessage(error + s(u"\nProgrammet avslutas."));
+    dialogs.expectMessage(error + u"\nProgrammet avslutas."_s);
 
     startDesk();
 
@@ -333,18 +334,18 @@ TEST_F(DeskStartup, AVisitFileTooLargeToHoldEndsTheProgramUntouched)
 
 TEST_F(DeskStartup, AFirstStartWritesTheDefaultSettings)
 {
-    ASSERT_TRUE(QFile::remove(path(s(u"Inställn.txt"))));
+    ASSERT_TRUE(QFile::remove(path(u"Inställn.txt"_s)));
     writeNumberedVisits(2);
     startDesk();
 
     EXPECT_FALSE(desk->startFailed());
     EXPECT_TRUE(dialogs.messages().empty());
     const SettingsRecord first = SettingsRecord::firstRunDefault();
-    EXPECT_EQ(readFile(s(u"Inställn.txt")), first.bytes().toByteArray() + "\r\n");
+    EXPECT_EQ(readFile(u"Inställn.txt"_s), first.bytes().toByteArray() + "\r\n");
     EXPECT_EQ(program.Inställningar, first);
-    EXPECT_EQ(desk->caption(), s(u"Kassaprogram för Läkare Ver 6.02"));
+    EXPECT_EQ(desk->caption(), u"Kassaprogram för Läkare Ver 6.02"_s);
     EXPECT_EQ(desk->lstTaxekod.listIndex(), 0);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(u"100 Kr"));
+    EXPECT_EQ(desk->lblPatientavgift.caption(), u"100 Kr"_s);
     EXPECT_EQ(desk->txtKombikakod.text(), QString(11, u' '));
 }
 
@@ -355,7 +356,7 @@ TEST_F(DeskStartup, ACodeFileGoneLaterIsReportedOncePerActivationAndTheTablesAre
     writeNumberedVisits(4);
     startDesk();
     const TariffTable taxor = desk->taxor();
-    ASSERT_TRUE(QFile::remove(path(s(u"Taxa.txt"))));
+    ASSERT_TRUE(QFile::remove(path(u"Taxa.txt"_s)));
     const QString error = taxaFel();
 
     // The activation reads the tariff file twice (the display, then the re-read): one message.
@@ -365,13 +366,13 @@ TEST_F(DeskStartup, ACodeFileGoneLaterIsReportedOncePerActivationAndTheTablesAre
     dialogs.expectMessage(error);
     återaktivera();
     EXPECT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), s(u"4"));
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"4"_s);
 
     EXPECT_EQ(desk->taxor().Taxekod, taxor.Taxekod);
     EXPECT_EQ(desk->taxor().Patientavgift, taxor.Patientavgift);
     EXPECT_EQ(desk->lstTaxekod.listCount(), 5);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(u"200 Kr")) << "the kept table still gives fees";
-    EXPECT_FALSE(QFile::exists(path(s(u"Taxa.txt")))) << "nothing writes a code file";
+    EXPECT_EQ(desk->lblPatientavgift.caption(), u"200 Kr"_s) << "the kept table still gives fees";
+    EXPECT_FALSE(QFile::exists(path(u"Taxa.txt"_s))) << "nothing writes a code file";
 }
 
 // --- The window itself receives the focus ---
@@ -381,15 +382,15 @@ TEST_F(DeskStartup, GotFocusReadsTheSettingsAgain)
     writeNumberedVisits(2);
     startDesk();
     SettingsRecord changed = clinicSettings();
-    changed.setText(SettingsField::Kombikakod, s(u"99999XXXX99"));
+    changed.setText(SettingsField::Kombikakod, u"99999XXXX99"_s);
     writeSettings(changed);
 
     app.runEvent([this] { desk->Form_GotFocus(); });
 
     EXPECT_EQ(program.Inställningar, changed);
-    EXPECT_EQ(desk->txtKombikakod.text(), s(u"12345ABCD67")) << "applied only at the next activation";
+    EXPECT_EQ(desk->txtKombikakod.text(), u"12345ABCD67"_s) << "applied only at the next activation";
     återaktivera();
-    EXPECT_EQ(desk->txtKombikakod.text(), s(u"99999XXXX99"));
+    EXPECT_EQ(desk->txtKombikakod.text(), u"99999XXXX99"_s);
 }
 
 } // namespace

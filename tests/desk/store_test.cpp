@@ -3,9 +3,10 @@
 
 #include "desk/desk_scenario.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 class DeskStore : public DeskScenario {
 protected:
@@ -38,15 +39,15 @@ protected:
 
 TEST_F(DeskStore, LagraBesökFillsThe21FieldsFromTheDesk)
 {
-    gåTill(s(u"4"));
+    gåTill(u"4"_s);
     app.chooseMenu(*desk->mnuIdTyp[1]);
     ASSERT_TRUE(app.type(desk->txtReservnummer, reservnummer()));
     ASSERT_TRUE(app.type(desk->txtFödelsedatum, födelsedatum()));
-    ASSERT_TRUE(app.type(desk->txtVikKomkod, s(u"54321")));
-    ASSERT_TRUE(app.type(desk->txtBesöksDatum, s(u"261207")));
-    ASSERT_TRUE(app.type(desk->txtRemissFrån, s(u"12345678X90")));
-    ASSERT_TRUE(app.type(desk->txtRemissDatum, s(u"261101")));
-    ASSERT_TRUE(app.type(desk->txtDiagnoskod, s(u"J06")));
+    ASSERT_TRUE(app.type(desk->txtVikKomkod, u"54321"_s));
+    ASSERT_TRUE(app.type(desk->txtBesöksDatum, u"261207"_s));
+    ASSERT_TRUE(app.type(desk->txtRemissFrån, u"12345678X90"_s));
+    ASSERT_TRUE(app.type(desk->txtRemissDatum, u"261101"_s));
+    ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"J06"_s));
     app.select(desk->lstTaxekod, 2);
     app.select(desk->lstÅtgärd, 1);
     app.select(desk->lstRemissTill, 3);
@@ -72,10 +73,10 @@ TEST_F(DeskStore, LagraBesökFillsThe21FieldsFromTheDesk)
         {VisitField::Åtgärdsbelopp, u" 500"}, {VisitField::EjBetPatAvg, u"0000"},
         {VisitField::Diagnoskod, u"J06"}};
     for (const auto& [field, value] : fields)
-        expected.setText(field, s(value));
+        expected.setText(field, QString::fromUtf16(value));
     EXPECT_EQ(desk->besök()[4].bytes().toByteArray(), expected.bytes().toByteArray());
     EXPECT_EQ(desk->besök().upperBound(), 4) << "the table ends at the receipt stored";
-    EXPECT_EQ(desk->lblPatientavgift.caption(), s(u" 50 Kr"));
+    EXPECT_EQ(desk->lblPatientavgift.caption(), u" 50 Kr"_s);
 }
 
 TEST_F(DeskStore, AVisitWithoutAnyRowOrChoiceStoresBlankCodes)
@@ -93,7 +94,7 @@ TEST_F(DeskStore, AVisitWithoutAnyRowOrChoiceStoresBlankCodes)
     EXPECT_EQ(QStringList({v.Skatt, v.Taxekod, v.Åtgärd, v.RemissTill, v.Patientavgift, v.Åtgärdsbelopp}),
               QStringList(6, QString()));
     EXPECT_EQ(desk->lblPatientavgift.caption(), QString()) << "no tariff, no fee";
-    EXPECT_EQ(v.EjBetPatAvg, s(u"    "));
+    EXPECT_EQ(v.EjBetPatAvg, u"    "_s);
 }
 
 // How the receipt number is reached: "Gå till..." in registration mode, typed into the voiding
@@ -111,7 +112,7 @@ class DeskKvittonummer : public DeskStore, public ::testing::WithParamInterface<
 
 TEST_P(DeskKvittonummer, IsTheShownOrTheVoidedNumberWithLeadingZeros)
 {
-    const QString text = s(GetParam().text);
+    const QString text = QString::fromUtf16(GetParam().text);
     switch (GetParam().läge) {
     case Läge::GåTill:
         gåTill(text);
@@ -126,7 +127,7 @@ TEST_P(DeskKvittonummer, IsTheShownOrTheVoidedNumberWithLeadingZeros)
         break;
     }
     app.runEvent([this] { desk->LagraKvittonummer(); });
-    EXPECT_EQ(desk->värden().Kvittonummer, s(GetParam().expected));
+    EXPECT_EQ(desk->värden().Kvittonummer, QString::fromUtf16(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,7 +150,7 @@ TEST_F(DeskStore, InfectionControlEmptiesTheBirthDateWithoutHidingIt)
     ASSERT_TRUE(app.type(desk->txtFödelsedatum, födelsedatum()));
     app.click(desk->chkSmittskydd);
 
-    EXPECT_EQ(desk->värden().Smittskydd, s(u"1"));
+    EXPECT_EQ(desk->värden().Smittskydd, u"1"_s);
     EXPECT_EQ(desk->txtFödelsedatum.text(), QString());
     EXPECT_FALSE(desk->txtFödelsedatum.enabled());
     EXPECT_TRUE(desk->txtFödelsedatum.visible());

@@ -4,9 +4,10 @@
 #include "desk/menus_snapshot.h"
 #include "support/deskfixture.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
 
 constexpr int F3 = 114;
 
@@ -49,7 +50,7 @@ TEST_F(DeskVoiding, MakuleringShowsTheFieldAndNyregistreringHidesIt)
     EXPECT_FALSE(desk->mnuNyReg[0]->checked());
     EXPECT_TRUE(desk->mnuNyReg[1]->checked());
     EXPECT_TRUE(desk->lblMakulering.visible());
-    EXPECT_EQ(desk->lblMakulering.caption(), s(u"Maku&lerat kvittonr:"));
+    EXPECT_EQ(desk->lblMakulering.caption(), u"Maku&lerat kvittonr:"_s);
     EXPECT_TRUE(desk->txtMakulering.visible());
     EXPECT_EQ(desk->värden().Registreringstyp, QStringLiteral("2"));
 
@@ -85,10 +86,10 @@ TEST_P(DeskVoidingCheck, OnLeavingTheBox)
 {
     start(3);
     öppnaMakulering();
-    const QString typed = s(GetParam().text);
+    const QString typed = QString::fromUtf16(GetParam().text);
     ASSERT_TRUE(app.type(desk->txtMakulering, typed));
     if (GetParam().message)
-        dialogs.expectMessage(s(GetParam().message));
+        dialogs.expectMessage(QString::fromUtf16(GetParam().message));
 
     const bool moved = app.focusByUser(desk->txtDiagnoskod);
 
@@ -209,8 +210,8 @@ INSTANTIATE_TEST_SUITE_P(Skiftlagen, DeskVoidingF3, ::testing::Values(0, 1, 2, 4
 TEST_F(DeskVoidingReserve, TheVoidingOfAReserveNumberVisitCarriesItsIdentityAndCodes)
 {
     app.keyDown(F3);
-    dialogs.expectMessage(s(u"OBS! Du har ej skrivit in något personnummer!\n"
-                            u"Vill Du fortsätta utan Personnummer?\""),
+    dialogs.expectMessage(u"OBS! Du har ej skrivit in något personnummer!\n"
+                            u"Vill Du fortsätta utan Personnummer?\""_s,
                           ui::Answer::Yes);
     app.pressEnter();
 
@@ -253,7 +254,7 @@ TEST_P(DeskVoidingF3Ignored, LeavesTheDeskAsItWas)
     öppnaMakulering();
     ASSERT_TRUE(app.type(desk->txtPersonnummer, QStringLiteral("190001010008")));
     ASSERT_TRUE(app.type(desk->txtDiagnoskod, QStringLiteral("J101")));
-    desk->txtMakulering.setText(s(GetParam().text)); // letters would be refused on leaving
+    desk->txtMakulering.setText(QString::fromUtf16(GetParam().text)); // letters would be refused on leaving
     ASSERT_TRUE(app.focusByUser(desk->txtMakulering));
     const QStringList before = snapshot::of(*desk);
 
@@ -375,7 +376,7 @@ TEST_F(DeskVoiding, DuplicateWarningAfterF3AndTheVoidingIsStoredAllTheSame)
     öppnaMakulering();
     ASSERT_TRUE(app.type(desk->txtMakulering, QStringLiteral("12")));
     app.keyDown(F3); // the personnummer and the visit date of receipt 12 are on the desk now
-    const QString dubblett = s(u"OBS! Detta Personnummer är redan registrerat detta daum!");
+    const QString dubblett = u"OBS! Detta Personnummer är redan registrerat detta daum!"_s;
     // Once as the focus leaves the personnummer for the button, once by the registration.
     dialogs.expectMessage(dubblett);
     dialogs.expectMessage(dubblett);
@@ -393,8 +394,8 @@ TEST_F(DeskVoiding, AnEmptyNumberPassesTheCheckAndAVoidingOfNothingIsAskedFor)
     ASSERT_TRUE(app.type(desk->txtPersonnummer, QStringLiteral("190001010008")));
     ASSERT_TRUE(app.type(desk->txtMakulering, QString()));
     ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod)) << "an empty number passes";
-    dialogs.expectMessage(s(u"OBS! Du har ej skrivit in något kvittonummer att makulera!\n"
-                            u"Vill Du fortsätta ändå?"),
+    dialogs.expectMessage(u"OBS! Du har ej skrivit in något kvittonummer att makulera!\n"
+                            u"Vill Du fortsätta ändå?"_s,
                           ui::Answer::Yes);
 
     app.click(desk->cmdRegistrera);
@@ -474,33 +475,33 @@ protected:
 TEST_P(DeskVoidingQuestions, AReceiptAlreadyVoided)
 {
     registerVoidingOf(QStringLiteral("2"),
-                      s(u"OBS! Kvittonr 2 är redan makulerat med kvittonr 4!\n"
-                        u"Vill Du makulera det igen?"));
+                      u"OBS! Kvittonr 2 är redan makulerat med kvittonr 4!\n"
+                        u"Vill Du makulera det igen?"_s);
 }
 
 TEST_P(DeskVoidingQuestions, AVoidingRecord)
 {
-    registerVoidingOf(QStringLiteral("4"), s(u"OBS! Kvittonr 4 är självt en makulering!\n"
-                                             u"Vill Du makulera det ändå?"));
+    registerVoidingOf(QStringLiteral("4"), u"OBS! Kvittonr 4 är självt en makulering!\n"
+                                             u"Vill Du makulera det ändå?"_s);
 }
 
 TEST_P(DeskVoidingQuestions, AReceiptNeverRegistered)
 {
-    registerVoidingOf(QStringLiteral("5"), s(u"OBS! Kvittonr 5 är inget registrerat besök!\n"
-                                             u"Vill Du makulera det ändå?"));
+    registerVoidingOf(QStringLiteral("5"), u"OBS! Kvittonr 5 är inget registrerat besök!\n"
+                                             u"Vill Du makulera det ändå?"_s);
 }
 
 TEST_P(DeskVoidingQuestions, AReceiptBeyondTheFile)
 {
-    registerVoidingOf(QStringLiteral("9"), s(u"OBS! Kvittonr 9 är inget registrerat besök!\n"
-                                             u"Vill Du makulera det ändå?"));
+    registerVoidingOf(QStringLiteral("9"), u"OBS! Kvittonr 9 är inget registrerat besök!\n"
+                                             u"Vill Du makulera det ändå?"_s);
 }
 
 TEST_P(DeskVoidingQuestions, ANumberWithLeadingZerosIsNamedAsANumber)
 {
     registerVoidingOf(QStringLiteral("002"),
-                      s(u"OBS! Kvittonr 2 är redan makulerat med kvittonr 4!\n"
-                        u"Vill Du makulera det igen?"));
+                      u"OBS! Kvittonr 2 är redan makulerat med kvittonr 4!\n"
+                        u"Vill Du makulera det igen?"_s);
 }
 
 INSTANTIATE_TEST_SUITE_P(Svar, DeskVoidingQuestions,
@@ -516,8 +517,8 @@ TEST_F(DeskVoiding, VoidingTheReceiptShownIsAskedForFirst)
     const QByteArray before = visitFile();
     app.chooseMenu(*desk->mnuNyReg[1]);
     ASSERT_TRUE(app.type(desk->txtMakulering, QStringLiteral("3")));
-    const QString question = s(u"OBS! Kvittonr 3 är det kvitto som visas och skrivs över av "
-                               u"makuleringen!\nVill Du makulera det ändå?");
+    const QString question = u"OBS! Kvittonr 3 är det kvitto som visas och skrivs över av "
+                               u"makuleringen!\nVill Du makulera det ändå?"_s;
 
     dialogs.expectMessage(question, ui::Answer::No);
     app.pressEnter();

@@ -19,4 +19,15 @@ QString fit(const QString& text, int width)
     return text.left(width).leftJustified(width, QLatin1Char(' '));
 }
 
+QString trimBlanks(QStringView text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first).toString();
+}
+
 } // namespace fixedtext

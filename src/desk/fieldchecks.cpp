@@ -45,17 +45,6 @@ bool blankAmong(QStringView t, int upTo)
 
 } // namespace
 
-QString trimBlanks(QStringView text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first).toString();
-}
-
 bool isDigit(QChar c)
 {
     return c.unicode() >= u'0' && c.unicode() <= u'9';

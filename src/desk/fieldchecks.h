@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/fixedtext.h"
+
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -34,9 +36,7 @@ inline const QString IngetPersonnummer =
 
 using Message = std::optional<QString>;
 
-// The text without the blanks (spaces) before and after it. Only the blank counts: the desk has
-// always trimmed that and nothing else.
-QString trimBlanks(QStringView text);
+using fixedtext::trimBlanks;
 // Digit means 0 to 9 and nothing else (no other script's digits, no sign, no separator).
 bool isDigit(QChar c);
 

@@ -1,5 +1,6 @@
 #include "desk/frmKassa.h"
 
+#include "data/fixedtext.h"
 #include "data/numbers.h"
 
 using namespace Qt::StringLiterals;
@@ -7,24 +8,6 @@ using namespace Qt::StringLiterals;
 // Showing a stored receipt and browsing. The caption of lblKvittoNr is the desk's position in
 // the visit table: whatever gives it a new text shows that receipt, and every step here reads
 // it afresh. Showing a receipt never writes anything.
-
-namespace {
-
-
-// A field without its blank fill. Only blanks: a stored field holds nothing else as fill, and
-// any other character in it is part of the value.
-QString trimmad(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
-} // namespace
 
 // The receipt the caption names. A number the table does not hold (the open receipt after a
 // registration with "Ny post", whose empty entry the closing read of the file dropped) shows as
@@ -46,20 +29,20 @@ void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
     using F = VisitField;
 
     // The text fields, and the desk values as the record holds them.
-    txtKombikakod.setText(trimmad(r.text(F::Kombikakod)));
-    txtVikKomkod.setText(trimmad(r.text(F::VikKomkod)));
+    txtKombikakod.setText(fixedtext::trimBlanks(r.text(F::Kombikakod)));
+    txtVikKomkod.setText(fixedtext::trimBlanks(r.text(F::VikKomkod)));
     if (!förMakulering)
-        txtMakulering.setText(trimmad(r.text(F::Kvittonummer)));
-    txtFödelsedatum.setText(trimmad(r.text(F::Födelsedatum)));
-    txtBesöksDatum.setText(trimmad(r.text(F::Besöksdatum)));
-    txtRemissFrån.setText(trimmad(r.text(F::RemissFrån)));
-    txtRemissDatum.setText(trimmad(r.text(F::RemissDatum)));
+        txtMakulering.setText(fixedtext::trimBlanks(r.text(F::Kvittonummer)));
+    txtFödelsedatum.setText(fixedtext::trimBlanks(r.text(F::Födelsedatum)));
+    txtBesöksDatum.setText(fixedtext::trimBlanks(r.text(F::Besöksdatum)));
+    txtRemissFrån.setText(fixedtext::trimBlanks(r.text(F::RemissFrån)));
+    txtRemissDatum.setText(fixedtext::trimBlanks(r.text(F::RemissDatum)));
     if (!förMakulering)
-        txtDiagnoskod.setText(trimmad(r.text(F::Diagnoskod)));
+        txtDiagnoskod.setText(fixedtext::trimBlanks(r.text(F::Diagnoskod)));
 
     m_värden.Registreringstyp = r.text(F::Registreringstyp);
     m_värden.Skatt = r.text(F::Skatt);
-    m_värden.IdNummer = trimmad(r.text(F::IdNummer));
+    m_värden.IdNummer = fixedtext::trimBlanks(r.text(F::IdNummer));
     m_värden.IdTyp = r.text(F::IdTyp);
     m_värden.Besökstyp = r.text(F::Besökstyp);
     m_värden.Taxekod = r.text(F::Taxekod);

@@ -1,5 +1,6 @@
 #include "desk/frmKassa.h"
 
+#include "data/fixedtext.h"
 #include "data/numbers.h"
 
 using namespace Qt::StringLiterals;
@@ -12,20 +13,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int KeyF3 = 114;
-
-
-// Blanks only: a receptionist's stray space is what this is about. Other white space (a
-// no-break space pasted in) is not a digit and is refused as such.
-QString utanBlanka(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 bool baraSiffror(const QString& text)
 {
@@ -67,7 +54,7 @@ void frmKassa::txtMakulering_KeyDown(int& keyCode, int /*shift*/)
 void frmKassa::txtMakulering_LostFocus()
 {
     const QString t = txtMakulering.text();
-    const QString kärna = utanBlanka(t);
+    const QString kärna = fixedtext::trimBlanks(t);
     if (kärna.isEmpty())
         return;
     if (!baraSiffror(kärna)) {
@@ -92,7 +79,7 @@ bool frmKassa::BekräftaMakulering()
     if (!mnuNyReg[1]->checked())
         return true;
 
-    const QString typed = utanBlanka(txtMakulering.text());
+    const QString typed = fixedtext::trimBlanks(txtMakulering.text());
     const std::optional<int> här = receiptNumber(lblKvittoNr.caption());
     QString fråga;
 

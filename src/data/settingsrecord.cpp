@@ -1,6 +1,5 @@
 #include "data/settingsrecord.h"
 
-#include "data/codec.h"
 #include "data/fixedtext.h"
 
 #include <algorithm>
@@ -8,7 +7,7 @@
 namespace {
 
 // Positions 1-194 of Inställn.txt. The procedure-list index comes before the tariff-list index.
-constexpr SettingsSpan Spans[SettingsFieldCount] = {
+constexpr FieldSpan Spans[SettingsFieldCount] = {
     {0, 11},   // Kombikakod
     {11, 5},   // VikKomkod
     {16, 2},   // ÅtgärdIndex
@@ -24,24 +23,14 @@ constexpr SettingsSpan Spans[SettingsFieldCount] = {
     {179, 15}, // Telefon
 };
 
-constexpr bool spansTileTheLine()
-{
-    int next = 0;
-    for (const SettingsSpan& s : Spans) {
-        if (s.offset != next || s.width <= 0)
-            return false;
-        next += s.width;
-    }
-    return next == SettingsRecord::Size;
-}
-static_assert(spansTileTheLine(), "the 13 fields must lie back to back and fill 194 characters");
+static_assert(fixedtext::tiles(Spans, SettingsRecord::Size), "the 13 fields must lie back to back and fill 194 characters");
 
 const QByteArray FirstChoice = QByteArrayLiteral("-1");
 const QByteArray SecondChoice = QByteArrayLiteral("0 ");
 
 } // namespace
 
-SettingsSpan spanOf(SettingsField field)
+FieldSpan spanOf(SettingsField field)
 {
     return Spans[static_cast<int>(field)];
 }
@@ -72,38 +61,23 @@ SettingsRecord SettingsRecord::firstRunDefault()
 
 QByteArray SettingsRecord::raw(SettingsField field) const
 {
-    const SettingsSpan s = spanOf(field);
-    return QByteArray(m_bytes.data() + s.offset, s.width);
+    return fixedtext::rawAt(m_bytes.data(), spanOf(field));
 }
 
 void SettingsRecord::setRaw(SettingsField field, QByteArrayView value)
 {
-    const SettingsSpan s = spanOf(field);
-    const QByteArray fitted = fixedtext::fit(value, s.width);
-    std::copy_n(fitted.constData(), s.width, m_bytes.data() + s.offset);
+    fixedtext::setRawAt(m_bytes.data(), spanOf(field), value);
 }
 
 QString SettingsRecord::text(SettingsField field) const
 {
-    const SettingsSpan s = spanOf(field);
-    return cp1252::decode(QByteArrayView(m_bytes.data() + s.offset, s.width));
+    return fixedtext::textAt(m_bytes.data(), spanOf(field));
 }
 
+// The settings window refuses characters outside Windows-1252 as they are typed.
 void SettingsRecord::setText(SettingsField field, const QString& value)
 {
-    if (const auto bytes = cp1252::encode(value)) {
-        setRaw(field, *bytes);
-        return;
-    }
-    // The settings window refuses such characters as they are typed; should one arrive anyway
-    // it becomes "?" so that the fields after it keep their positions.
-    QByteArray bytes;
-    bytes.reserve(value.size());
-    for (QChar c : value) {
-        const auto one = cp1252::encode(QStringView(&c, 1));
-        bytes += one ? *one : QByteArray("?");
-    }
-    setRaw(field, bytes);
+    fixedtext::setTextAt(m_bytes.data(), spanOf(field), value);
 }
 
 bool SettingsRecord::isFirstChoice(SettingsField field) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/fixedtext.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -25,11 +27,7 @@ enum class SettingsField {
 
 inline constexpr int SettingsFieldCount = 13;
 
-struct SettingsSpan {
-    int offset; // 0-based
-    int width;
-};
-SettingsSpan spanOf(SettingsField field);
+FieldSpan spanOf(SettingsField field);
 
 class SettingsRecord {
 public:

@@ -1,6 +1,5 @@
 #include "data/visitrecord.h"
 
-#include "data/codec.h"
 #include "data/fixedtext.h"
 #include "data/numbers.h"
 
@@ -39,17 +38,7 @@ constexpr FieldSpan Spans[VisitFieldCount] = {
     {90, 5},  // Diagnoskod
 };
 
-constexpr bool spansTileTheRecord()
-{
-    int next = 0;
-    for (const FieldSpan& s : Spans) {
-        if (s.offset != next || s.width <= 0)
-            return false;
-        next += s.width;
-    }
-    return next == VisitRecord::Size;
-}
-static_assert(spansTileTheRecord(), "the 21 fields must lie back to back and fill 95 bytes");
+static_assert(fixedtext::tiles(Spans, VisitRecord::Size), "the 21 fields must lie back to back and fill 95 bytes");
 
 } // namespace
 
@@ -72,38 +61,22 @@ VisitRecord VisitRecord::fromBytes(QByteArrayView bytes)
 
 QByteArray VisitRecord::raw(VisitField field) const
 {
-    const FieldSpan s = spanOf(field);
-    return QByteArray(m_bytes.data() + s.offset, s.width);
+    return fixedtext::rawAt(m_bytes.data(), spanOf(field));
 }
 
 void VisitRecord::setRaw(VisitField field, QByteArrayView value)
 {
-    const FieldSpan s = spanOf(field);
-    const QByteArray fitted = fixedtext::fit(value, s.width);
-    std::copy_n(fitted.constData(), s.width, m_bytes.data() + s.offset);
+    fixedtext::setRawAt(m_bytes.data(), spanOf(field), value);
 }
 
 QString VisitRecord::text(VisitField field) const
 {
-    const FieldSpan s = spanOf(field);
-    return cp1252::decode(QByteArrayView(m_bytes.data() + s.offset, s.width));
+    return fixedtext::textAt(m_bytes.data(), spanOf(field));
 }
 
 void VisitRecord::setText(VisitField field, const QString& value)
 {
-    if (const auto bytes = cp1252::encode(value)) {
-        setRaw(field, *bytes);
-        return;
-    }
-    // Only reachable past the input filter; one "?" per character keeps every other field in
-    // its place.
-    QByteArray bytes;
-    bytes.reserve(value.size());
-    for (QChar c : value) {
-        const auto one = cp1252::encode(QStringView(&c, 1));
-        bytes += one ? *one : QByteArray("?");
-    }
-    setRaw(field, bytes);
+    fixedtext::setTextAt(m_bytes.data(), spanOf(field), value);
 }
 
 bool VisitRecord::isStoredReceipt() const

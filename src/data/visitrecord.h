@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/fixedtext.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -30,11 +32,6 @@ enum class VisitField {
     Åtgärdsbelopp,
     EjBetPatAvg,      // "0000" not paid, four blanks paid
     Diagnoskod,
-};
-
-struct FieldSpan {
-    int offset;
-    int width;
 };
 
 inline constexpr int VisitFieldCount = 21;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace ui::qt {
@@ -20,6 +21,14 @@ QWidget* dialogParent()
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
     return QApplication::activeWindow();
+}
+
+// Hands the keyboard back to the window the box stood over. Without a window manager (a
+// virtual display, a kiosk session) nobody else does, and the next keys would go nowhere.
+void giveBackFocus(const QPointer<QWidget>& parent)
+{
+    if (parent)
+        parent->window()->activateWindow();
 }
 } // namespace
 
@@ -72,9 +81,13 @@ Answer answerOf(const QMessageBox& box)
 
 Answer QtDialogs::message(const QString& text, Buttons buttons, Icon icon, const QString& title)
 {
-    auto box = buildMessageBox(text, buttons, icon, title, dialogParent());
+    const QPointer<QWidget> parent = dialogParent();
+    auto box = buildMessageBox(text, buttons, icon, title, parent);
     box->exec();
-    return answerOf(*box);
+    const Answer answer = answerOf(*box);
+    box.reset();
+    giveBackFocus(parent);
+    return answer;
 }
 
 std::unique_ptr<QInputDialog> buildInputDialog(const QString& prompt, const QString& title,
@@ -95,10 +108,13 @@ std::unique_ptr<QInputDialog> buildInputDialog(const QString& prompt, const QStr
 
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& proposed)
 {
-    auto dialog = buildInputDialog(prompt, title, proposed, dialogParent());
-    if (dialog->exec() != QDialog::Accepted)
-        return {};
-    return dialog->textValue();
+    const QPointer<QWidget> parent = dialogParent();
+    auto dialog = buildInputDialog(prompt, title, proposed, parent);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    const QString answer = accepted ? dialog->textValue() : QString();
+    dialog.reset();
+    giveBackFocus(parent);
+    return answer;
 }
 
 QString QtClock::yymmdd() const

@@ -5,67 +5,44 @@
 #include "datatest.h"
 
 // The sample clinic the run command lays out must be readable as the desk reads it: whole
-// entries with nothing left over, one settings line, Windows-1252 text.
+// entries with nothing left over, amounts that are numbers, one settings line pointing into the
+// lists. Loading must not write anything into the sample folder, so nothing here saves.
 namespace {
 
-QDir demo()
+TEST(DemoClinic, ListsHoldWholeEntriesAndTheSettingsPointIntoThem)
 {
-    return QDir(QStringLiteral(KASSA_DEMO_DIR));
-}
-
-TEST(DemoClinic, TariffFileHasWholeEntriesOnly)
-{
-    const qint64 size = QFileInfo(demo().filePath(codetables::tariffFileName())).size();
-    ASSERT_GT(size, 0);
-    EXPECT_EQ(size % 5, 0);
-    TariffTable t;
-    const FileResult r = codetables::HämtaTaxeFil(demo(), t);
-    ASSERT_TRUE(r.ok) << r.error.toStdString();
-    EXPECT_EQ(t.count(), size / 5);
-    for (int i = 0; i < t.count(); ++i) {
-        EXPECT_EQ(t.Taxekod[i].size(), 2);
-        bool fee = false;
-        t.Patientavgift[i].trimmed().toInt(&fee);
-        EXPECT_TRUE(fee) << "row " << i;
+    const QDir demo(QStringLiteral(KASSA_DEMO_DIR));
+    TariffTable tariffs;
+    ProcedureTable procedures;
+    ASSERT_TRUE(codetables::HämtaTaxeFil(demo, tariffs));
+    ASSERT_TRUE(codetables::HämtaÅtgärdsFil(demo, procedures));
+    const struct {
+        const char* file;
+        int width, count;
+        const QList<QString>& amounts;
+    } lists[] = {{"Taxa.txt", 5, tariffs.count(), tariffs.Patientavgift},
+                 {"Åtgärd.txt", 8, procedures.count(), procedures.Åtgärdsbelopp}};
+    for (const auto& list : lists) {
+        const qint64 size = QFileInfo(demo.filePath(QString::fromUtf8(list.file))).size();
+        EXPECT_GT(size, 0) << list.file;
+        EXPECT_EQ(size, qint64(list.count) * list.width) << list.file;
+        for (const QString& amount : list.amounts) {
+            bool number = false;
+            amount.trimmed().toInt(&number);
+            EXPECT_TRUE(number) << list.file << ": " << amount.toStdString();
+        }
     }
-}
 
-TEST(DemoClinic, ProcedureFileHasWholeEntriesOnly)
-{
-    const qint64 size = QFileInfo(demo().filePath(codetables::procedureFileName())).size();
-    ASSERT_GT(size, 0);
-    EXPECT_EQ(size % 8, 0);
-    ProcedureTable t;
-    const FileResult r = codetables::HämtaÅtgärdsFil(demo(), t);
-    ASSERT_TRUE(r.ok) << r.error.toStdString();
-    EXPECT_EQ(t.count(), size / 8);
-    for (int i = 0; i < t.count(); ++i) {
-        bool amount = false;
-        t.Åtgärdsbelopp[i].trimmed().toInt(&amount);
-        EXPECT_TRUE(amount) << "row " << i;
-    }
-}
-
-TEST(DemoClinic, SettingsAreOneLineThatPointsIntoTheLists)
-{
-    const QByteArray bytes = datatest::readBytes(demo().filePath(settingsfile::fileName()));
+    const QByteArray bytes = datatest::readBytes(demo.filePath(QStringLiteral("Inställn.txt")));
     ASSERT_EQ(bytes.size(), 196);
     EXPECT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_FALSE(bytes.left(194).contains('\n'));
-
-    // Loading must not write anything into the sample folder.
     SettingsRecord r;
-    ASSERT_TRUE(settingsfile::HämtaInställningsFil(demo(), r));
-    TariffTable tariffs;
-    ProcedureTable procedures;
-    ASSERT_TRUE(codetables::HämtaTaxeFil(demo(), tariffs));
-    ASSERT_TRUE(codetables::HämtaÅtgärdsFil(demo(), procedures));
+    ASSERT_TRUE(settingsfile::HämtaInställningsFil(demo, r));
     const int tariff = r.index(SettingsField::TaxekodIndex);
     const int procedure = r.index(SettingsField::ÅtgärdIndex);
-    EXPECT_GE(tariff, 0);
-    EXPECT_LT(tariff, tariffs.count());
-    EXPECT_GE(procedure, 0);
-    EXPECT_LT(procedure, procedures.count());
+    EXPECT_TRUE(tariff >= 0 && tariff < tariffs.count()) << tariff;
+    EXPECT_TRUE(procedure >= 0 && procedure < procedures.count()) << procedure;
     EXPECT_FALSE(r.text(SettingsField::Klinik).trimmed().isEmpty());
     // The desk puts the clinic's kombikakod into its box; leaving the box must not refuse it.
     const QString kombikakod = r.text(SettingsField::Kombikakod);

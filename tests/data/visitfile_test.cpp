@@ -2,8 +2,6 @@
 
 #include "datatest.h"
 
-#include <QDirIterator>
-
 namespace {
 
 using datatest::Folder;
@@ -29,34 +27,25 @@ QByteArray fileOf(int from, int to)
 
 class VisitFile : public Folder {
 protected:
-    QString name() const { return visitfile::fileName(); }
-    QStringList entries() const
+    const QString name = QStringLiteral("PatBesök.Dat");
+    // The folder holds the visit file and nothing else: no temporary file left behind.
+    void expectOnlyTheVisitFile() const
     {
-        return folder().entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+        EXPECT_EQ(folder().entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{name});
     }
 };
 
-TEST_F(VisitFile, FileNameIsPatBesokDat)
+TEST_F(VisitFile, MissingOrEmptyFileGivesAnEmptyTable)
 {
-    EXPECT_EQ(visitfile::fileName(), QStringLiteral("PatBesök.Dat"));
-}
-
-TEST_F(VisitFile, MissingFileGivesAnEmptyTable)
-{
-    VisitTable t;
-    t.resize(4);
-    const FileResult r = visitfile::HämtaBesöksFil(folder(), t);
-    EXPECT_TRUE(r.ok) << r.error.toStdString();
-    EXPECT_EQ(t.upperBound(), 0);
-}
-
-TEST_F(VisitFile, EmptyFileGivesAnEmptyTable)
-{
-    write(name(), {});
-    VisitTable t;
-    t.resize(2);
-    ASSERT_TRUE(visitfile::HämtaBesöksFil(folder(), t));
-    EXPECT_EQ(t.upperBound(), 0);
+    for (bool exists : {false, true}) {
+        if (exists)
+            write(name, {});
+        VisitTable t;
+        t.resize(4);
+        const FileResult r = visitfile::HämtaBesöksFil(folder(), t);
+        EXPECT_TRUE(r.ok) << r.error.toStdString();
+        EXPECT_EQ(t.upperBound(), 0);
+    }
 }
 
 TEST_F(VisitFile, ReceiptFiveIsAtByte380)
@@ -66,27 +55,21 @@ TEST_F(VisitFile, ReceiptFiveIsAtByte380)
     for (int k = 1; k <= 7; ++k)
         t[k] = numbered(k);
     ASSERT_TRUE(visitfile::SparaBesöksFil(folder(), t));
-    const QByteArray bytes = read(name());
+    ASSERT_TRUE(visitfile::SparaBesöksFil(folder(), t));
+    const QByteArray bytes = read(name);
     ASSERT_EQ(bytes.size(), 7 * 95);
-    EXPECT_EQ(bytes.mid(380, 95), numbered(5).bytes().toByteArray());
     EXPECT_EQ(bytes.mid(380 + 17, 8), QByteArray("00000005"));
+    EXPECT_EQ(bytes, fileOf(1, 7));
+    expectOnlyTheVisitFile();
 
+    // Reading replaces whatever the table held.
     VisitTable back;
+    back.resize(9);
+    back[9] = numbered(99);
     ASSERT_TRUE(visitfile::HämtaBesöksFil(folder(), back));
     ASSERT_EQ(back.upperBound(), 7);
     for (int k = 1; k <= 7; ++k)
         EXPECT_EQ(back[k], numbered(k)) << "receipt " << k;
-}
-
-TEST_F(VisitFile, ReadingReplacesWhatTheTableHeld)
-{
-    write(name(), fileOf(1, 2));
-    VisitTable t;
-    t.resize(9);
-    t[9] = numbered(99);
-    ASSERT_TRUE(visitfile::HämtaBesöksFil(folder(), t));
-    EXPECT_EQ(t.upperBound(), 2);
-    EXPECT_EQ(t[2], numbered(2));
 }
 
 TEST_F(VisitFile, EveryByteValueRoundTripsByteIdentical)
@@ -96,150 +79,105 @@ TEST_F(VisitFile, EveryByteValueRoundTripsByteIdentical)
     QByteArray bytes(256 * 95, Qt::Uninitialized);
     for (int i = 0; i < bytes.size(); ++i)
         bytes[i] = char((i / 95 + i) % 256);
-    write(name(), bytes);
-
+    write(name, bytes);
     VisitTable t;
     ASSERT_TRUE(visitfile::HämtaBesöksFil(folder(), t));
     ASSERT_EQ(t.upperBound(), 256);
     EXPECT_EQ(t[5].bytes().toByteArray(), bytes.mid(380, 95));
-
-    std::remove(QFile::encodeName(path(name())).constData());
+    ASSERT_TRUE(QFile::remove(path(name)));
     ASSERT_TRUE(visitfile::SparaBesöksFil(folder(), t));
-    EXPECT_EQ(read(name()), bytes);
+    EXPECT_EQ(read(name), bytes);
 }
 
-TEST_F(VisitFile, PartialTrailingRecordIsNotReadButKept)
+// Saving writes records 1..n of the table over the file and keeps its bytes beyond 95 × n:
+// later records and a partial trailing record, which reading leaves out.
+TEST_F(VisitFile, BytesBeyondTheTableStayInTheFile)
 {
     const QByteArray partial("00000000PARTIAL RECORD BYTES");
-    write(name(), fileOf(1, 3) + partial);
-    VisitTable t;
-    ASSERT_TRUE(visitfile::HämtaBesöksFil(folder(), t));
-    EXPECT_EQ(t.upperBound(), 3);
-    ASSERT_TRUE(visitfile::SparaBesöksFil(folder(), t));
-    EXPECT_EQ(read(name()), fileOf(1, 3) + partial);
+    auto nytt = [](int receipt) {
+        VisitRecord r = numbered(receipt);
+        r.setText(VisitField::Diagnoskod, QStringLiteral("NYTT"));
+        return r.bytes().toByteArray();
+    };
+    const struct {
+        int stored, tableEnd, readBack;
+        QByteArray after;
+    } cases[] = {
+        {3, 3, 3, fileOf(1, 2) + nytt(3) + partial},
+        {10, 4, 10, fileOf(1, 3) + nytt(4) + fileOf(5, 10) + partial}, // registered under receipt 4
+        {2, 3, 3, fileOf(1, 2) + nytt(3)},                              // the partial record overwritten
+    };
+    for (const auto& c : cases) {
+        write(name, fileOf(1, c.stored) + partial);
+        VisitTable t;
+        ASSERT_TRUE(visitfile::HämtaBesöksFil(folder(), t));
+        ASSERT_EQ(t.upperBound(), c.stored);
+        t.resize(c.tableEnd);
+        t[c.tableEnd] = VisitRecord::fromBytes(nytt(c.tableEnd));
+        ASSERT_TRUE(visitfile::SparaBesöksFil(folder(), t));
+        EXPECT_EQ(read(name), c.after) << c.stored << " stored, table to " << c.tableEnd;
+        ASSERT_TRUE(visitfile::HämtaBesöksFil(folder(), t));
+        EXPECT_EQ(t.upperBound(), c.readBack);
+    }
 }
 
-TEST_F(VisitFile, RecordsBeyondTheTableStayInTheFile)
-{
-    const QByteArray partial("XYZ");
-    write(name(), fileOf(1, 10) + partial);
-    VisitTable t;
-    ASSERT_TRUE(visitfile::HämtaBesöksFil(folder(), t));
-    // Registering under receipt 4 makes the table end there.
-    t.resize(4);
-    VisitRecord changed = numbered(4);
-    changed.setText(VisitField::Diagnoskod, QStringLiteral("NYTT"));
-    t[4] = changed;
-    ASSERT_TRUE(visitfile::SparaBesöksFil(folder(), t));
-
-    const QByteArray expected =
-        fileOf(1, 3) + changed.bytes().toByteArray() + fileOf(5, 10) + partial;
-    EXPECT_EQ(read(name()), expected);
-
-    ASSERT_TRUE(visitfile::HämtaBesöksFil(folder(), t));
-    EXPECT_EQ(t.upperBound(), 10);
-    EXPECT_EQ(t[4], changed);
-    EXPECT_EQ(t[10], numbered(10));
-}
-
-TEST_F(VisitFile, GrowingTableOverwritesThePartialRecord)
-{
-    write(name(), fileOf(1, 2) + QByteArray("half a record"));
-    VisitTable t;
-    ASSERT_TRUE(visitfile::HämtaBesöksFil(folder(), t));
-    t.resize(3);
-    t[3] = numbered(3);
-    ASSERT_TRUE(visitfile::SparaBesöksFil(folder(), t));
-    EXPECT_EQ(read(name()), fileOf(1, 3));
-}
-
-TEST_F(VisitFile, SaveLeavesNoTemporaryFileBehind)
-{
-    VisitTable t;
-    t.resize(1);
-    t[1] = numbered(1);
-    ASSERT_TRUE(visitfile::SparaBesöksFil(folder(), t));
-    ASSERT_TRUE(visitfile::SparaBesöksFil(folder(), t));
-    EXPECT_EQ(entries(), QStringList{name()});
-}
-
-// --- The 16-bit limit ----------------------------------------------------------------------
-
-TEST_F(VisitFile, ThirtyTwoThousand767RecordsAreRead)
+// The receipt number is 16-bit, so 32767 records are the most a file may hold.
+TEST_F(VisitFile, ThirtyTwoThousand767RecordsAreReadAndOneMoreIsRefused)
 {
     QByteArray bytes = QByteArray(qsizetype(VisitTable::MaxRecords) * 95, ' ') + "tail";
     bytes.replace(95 * (VisitTable::MaxRecords - 1), 95, numbered(32767).bytes().toByteArray());
-    write(name(), bytes);
+    write(name, bytes);
     VisitTable t;
-    const FileResult r = visitfile::HämtaBesöksFil(folder(), t);
-    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    ASSERT_TRUE(visitfile::HämtaBesöksFil(folder(), t));
     EXPECT_EQ(t.upperBound(), 32767);
     EXPECT_EQ(t[32767], numbered(32767));
-}
 
-TEST_F(VisitFile, MoreThan32767RecordsAreRefusedAndTheTableKept)
-{
-    write(name(), QByteArray(qsizetype(VisitTable::MaxRecords + 1) * 95, ' '));
-    VisitTable t;
+    write(name, QByteArray(qsizetype(VisitTable::MaxRecords + 1) * 95, ' '));
     t.resize(1);
     t[1] = numbered(1);
     const FileResult r = visitfile::HämtaBesöksFil(folder(), t);
     EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.error.contains(QStringLiteral("PatBesök.Dat"))) << r.error.toStdString();
-    EXPECT_TRUE(r.error.contains(QStringLiteral("32767"))) << r.error.toStdString();
+    EXPECT_TRUE(r.error.contains(name) && r.error.contains(QStringLiteral("32767"))) << r.error.toStdString();
     ASSERT_EQ(t.upperBound(), 1);
     EXPECT_EQ(t[1], numbered(1));
 }
 
-TEST_F(VisitFile, TableAbove32767IsNeverWritten)
+TEST_F(VisitFile, AFileAbove32767RecordsIsNeverWritten)
 {
     const QByteArray before = fileOf(1, 2);
-    write(name(), before);
+    write(name, before);
     VisitTable t;
     t.resize(VisitTable::MaxRecords + 1);
     const FileResult r = visitfile::SparaBesöksFil(folder(), t);
-    EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, QStringLiteral("Filen PatBesök.Dat kunde inte sparas: den skulle få 32768 "
                                       "poster, och kassan kan hålla högst 32767 kvitton."));
-    EXPECT_EQ(read(name()), before);
-    EXPECT_EQ(entries(), QStringList{name()});
-}
+    EXPECT_EQ(read(name), before);
+    expectOnlyTheVisitFile();
 
-TEST_F(VisitFile, SaveThatWouldLeaveMoreThan32767RecordsIsRefused)
-{
-    // The old file already holds one record too many beyond the table: writing the table back
-    // with that tail would make a file no desk can read.
-    const QByteArray before(qsizetype(VisitTable::MaxRecords + 1) * 95, 'r');
-    write(name(), before);
-    VisitTable t;
+    // Nor one whose old tail would take it past the limit.
+    const QByteArray full(qsizetype(VisitTable::MaxRecords + 1) * 95, 'r');
+    write(name, full);
     t.resize(1);
     EXPECT_FALSE(visitfile::SparaBesöksFil(folder(), t).ok);
-    EXPECT_EQ(read(name()), before);
+    EXPECT_EQ(read(name), full);
 }
 
-// --- Read and write faults -----------------------------------------------------------------
-
-TEST_F(VisitFile, UnreadableFileIsAnErrorNamingIt)
-{
-    // A folder where the file should be: opening it for reading fails as any unreadable file.
-    ASSERT_TRUE(folder().mkdir(name()));
-    VisitTable t;
-    t.resize(2);
-    const FileResult r = visitfile::HämtaBesöksFil(folder(), t);
-    EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.error.startsWith(QStringLiteral("Filen PatBesök.Dat kunde inte läsas: ")))
-        << r.error.toStdString();
-    EXPECT_FALSE(r.error.contains(QStringLiteral("Unknown error")));
-    EXPECT_EQ(t.upperBound(), 2);
-}
-
-TEST_F(VisitFile, SaveIntoAMissingFolderFailsWithTheReason)
+TEST_F(VisitFile, ReadAndWriteFaultsNameTheFileAndTheReason)
 {
     VisitTable t;
     t.resize(1);
-    const FileResult r = visitfile::SparaBesöksFil(QDir(path(QStringLiteral("finns-inte"))), t);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error, QStringLiteral("Filen PatBesök.Dat kunde inte sparas: filen eller mappen finns inte."));
+    const FileResult missing = visitfile::SparaBesöksFil(QDir(path(QStringLiteral("finns-inte"))), t);
+    EXPECT_EQ(missing.error,
+              QStringLiteral("Filen PatBesök.Dat kunde inte sparas: filen eller mappen finns inte."));
+
+    // A folder where the file should be cannot be read; the table stays as it was.
+    ASSERT_TRUE(folder().mkdir(name));
+    t.resize(2);
+    const FileResult r = visitfile::HämtaBesöksFil(folder(), t);
+    EXPECT_TRUE(!r.ok && r.error.startsWith(QStringLiteral("Filen PatBesök.Dat kunde inte läsas: ")) &&
+                !r.error.contains(QStringLiteral("Unknown error")))
+        << r.error.toStdString();
+    EXPECT_EQ(t.upperBound(), 2);
 }
 
 } // namespace

@@ -1,84 +1,74 @@
 #pragma once
 
-// What the start-up, display and browsing tests share: the record kinds of a clinic's visit
-// file, another window to leave the desk for, and the error a file read gives.
+// What the desk's scenario tests share: the test clinic of DeskFixture under a Swedish locale, a
+// receptionist's moves (type and leave a box, "Gå till...", leave the desk for another window and
+// come back), the record kinds of a clinic's visit file, and two ways to say what the desk shows:
+// `visar` for the few things a step is about, `bild` for "this changed nothing".
 
-#include "data/codetables.h"
 #include "data/visitrecord.h"
 #include "support/deskfixture.h"
 
-#include <QDir>
-#include <QString>
+#include <QStringList>
+#include <initializer_list>
 
-// Another window of the program: showing it and closing it again activates the desk, as
-// closing a report or the settings window does.
-class AnnatFönster : public ui::Form {
-public:
-    explicit AnnatFönster(ui::Application& app) : ui::Form(app, QStringLiteral("frmAnnat")) {}
-};
+using namespace Qt::StringLiterals;
+
+constexpr int F3 = 114;
 
 class DeskScenario : public DeskFixture {
 protected:
-    void återaktivera()
-    {
-        AnnatFönster annat(app);
-        app.show(annat);
-        ASSERT_EQ(app.activeForm(), &annat);
-        app.close(annat);
-        ASSERT_EQ(app.activeForm(), desk.get());
-    }
+    void SetUp() override;
+    void TearDown() override;
 
+    // `visits` stored visits numbered from 1 (see writeNumberedVisits), the desk started on them.
+    void start(int visits);
+    // The desk started on the records given.
+    void start(const std::vector<VisitRecord>& records);
+
+    // Leaves the desk for another window of the program and comes back: an activation.
+    void återaktivera();
     // "&Gå till..." answered with `answer`, and the message the answer must bring, if any.
-    void gåTill(const QString& answer, const QString& thenMessage = {})
-    {
-        dialogs.expectInput(answer);
-        if (!thenMessage.isEmpty())
-            dialogs.expectMessage(thenMessage);
-        app.chooseMenu(desk->mnuGåTill);
-    }
+    void gåTill(const QString& answer, const QString& thenMessage = {});
+    // The receptionist types into a box and leaves it with Tab.
+    void typeAndLeave(ui::TextBox& box, const QString& text);
+
+    QString kvitto() const { return desk->lblKvittoNr.caption(); }
+    QString focusName() const;
+
+    static QByteArray field(const QByteArray& record, VisitField f);
+    // The 21 fields of a record, each written out at its full width, joined into its bytes.
+    static QByteArray record(std::initializer_list<const char16_t*> fields);
 
     // The message a read of a code file gives as the folder is now.
-    QString taxaFel() const
-    {
-        TariffTable scratch;
-        return codetables::HämtaTaxeFil(QDir(dir.path()), scratch).error;
-    }
-    QString åtgärdFel() const
-    {
-        ProcedureTable scratch;
-        return codetables::HämtaÅtgärdsFil(QDir(dir.path()), scratch).error;
-    }
+    QString taxaFel() const;
+    QString åtgärdFel() const;
 
     // A reserve number with a good check digit, and a birth date to go with it.
-    static QString reservnummer() { return QStringLiteral("1234567898"); }
-    static QString födelsedatum() { return QStringLiteral("450312"); }
+    static QString reservnummer() { return u"1234567898"_s; }
+    static QString födelsedatum() { return u"450312"_s; }
+    // A visit by reserve number ("03", "C003"), an infection-control visit without identity
+    // ("06", "B002"), and a voiding record of receipt `voided` (its values, Registreringstyp "2").
+    static VisitRecord reservbesök(int receipt);
+    static VisitRecord smittskyddsbesök(int receipt);
+    static VisitRecord makuleringAv(int voided);
 
-    // A visit by reserve number: IdNummer is the 10 characters and two blanks.
-    static VisitRecord reservbesök(int receipt)
-    {
-        VisitRecord r = visit(receipt, QString(), QStringLiteral("261130"), QStringLiteral("03"),
-                              QStringLiteral("C003"));
-        r.setText(VisitField::IdNummer, reservnummer());
-        r.setText(VisitField::IdTyp, QStringLiteral("R"));
-        r.setText(VisitField::Födelsedatum, födelsedatum());
-        return r;
-    }
+    // Checks what the desk shows, for each "key=value" of `spec` (separated by ";", a value taken
+    // as it stands, blanks included). A key is a control's name (a box's text, a list's index, a
+    // check box's or option's value, a label's caption) or one of:
+    //   kvitto      the receipt number shown        fokus   the control that has the focus
+    //   nyreg       N / M (Nyregistrering / Makulering checked), skatt F / A, idtyp P / R;
+    //               "-" for neither item of the pair
+    //   idmeny      på / av: the identity menu items enabled or greyed out
+    //   makulering  syns / dold: "Maku&lerat kvittonr:" and its box
+    //   ram         Frame1's height
+    //   rader       the personnummer, reserve-number and birth-date rows, one character each:
+    //               its letter (P, R, F) when shown, lower case when its box is disabled; "."
+    //               hidden and disabled, ":" hidden but enabled; "?" when the label and the box
+    //               disagree about being shown
+    void visar(const QString& spec) const;
 
-    // An infection-control visit: no identity at all.
-    static VisitRecord smittskyddsbesök(int receipt)
-    {
-        VisitRecord r = visit(receipt, QString(), QStringLiteral("261130"), QStringLiteral("06"),
-                              QStringLiteral("B002"));
-        r.setText(VisitField::Smittskydd, QStringLiteral("1"));
-        return r;
-    }
-
-    // A voiding record of receipt `voided`: the voided visit's values, Registreringstyp "2" and
-    // the voided receipt's number in Kvittonummer. Its own number is its place in the file.
-    static VisitRecord makuleringAv(int voided)
-    {
-        VisitRecord r = visit(voided);
-        r.setText(VisitField::Registreringstyp, QStringLiteral("2"));
-        return r;
-    }
+    // Everything a user can see of the desk, one line per control and menu entry; the first line
+    // holds the caption and the focus (which a click moves).
+    QStringList bild() const;
+    static std::string diff(const QStringList& before, const QStringList& after);
 };

@@ -1,0 +1,252 @@
+#include "desk/desk_scenario.h"
+
+#include "data/codec.h"
+#include "data/codetables.h"
+
+#include <QDir>
+#include <QLocale>
+#include <algorithm>
+#include <map>
+
+namespace {
+
+// Another window of the program: showing it and closing it again activates the desk, as closing
+// a report or the settings window does.
+class AnnatFönster : public ui::Form {
+public:
+    explicit AnnatFönster(ui::Application& app) : ui::Form(app, u"frmAnnat"_s) {}
+};
+
+QString par(const std::array<ui::MenuItem*, 2>& items, const char* letters)
+{
+    QString out;
+    for (int i = 0; i < 2; ++i)
+        if (items[i]->checked())
+            out += QLatin1Char(letters[i]);
+    return out.isEmpty() ? u"-"_s : out;
+}
+
+QChar rad(const ui::Label& label, const ui::TextBox& box, char letter)
+{
+    if (label.visible() != box.visible())
+        return u'?';
+    if (!box.visible())
+        return box.enabled() ? u':' : u'.';
+    return box.enabled() ? QChar::fromLatin1(letter) : QChar::fromLatin1(letter).toLower();
+}
+
+void addMenu(QStringList& out, const ui::MenuItem& item)
+{
+    for (const auto& child : item.children()) {
+        out << u"menu %1(%2) '%3' checked=%4 enabled=%5 visible=%6"_s.arg(child->name())
+                   .arg(child->index())
+                   .arg(child->caption())
+                   .arg(child->checked())
+                   .arg(child->enabled())
+                   .arg(child->visible());
+        addMenu(out, *child);
+    }
+}
+
+} // namespace
+
+void DeskScenario::SetUp()
+{
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    writeClinicFiles();
+}
+
+void DeskScenario::TearDown()
+{
+    QLocale::setDefault(QLocale::c());
+}
+
+void DeskScenario::start(int visits)
+{
+    writeNumberedVisits(visits);
+    startDesk();
+    ASSERT_FALSE(desk->startFailed());
+}
+
+void DeskScenario::start(const std::vector<VisitRecord>& records)
+{
+    writeVisits(records);
+    startDesk();
+    ASSERT_FALSE(desk->startFailed());
+}
+
+void DeskScenario::återaktivera()
+{
+    AnnatFönster annat(app);
+    app.show(annat);
+    ASSERT_EQ(app.activeForm(), &annat);
+    app.close(annat);
+    ASSERT_EQ(app.activeForm(), desk.get());
+}
+
+void DeskScenario::gåTill(const QString& answer, const QString& thenMessage)
+{
+    dialogs.expectInput(answer);
+    if (!thenMessage.isEmpty())
+        dialogs.expectMessage(thenMessage);
+    app.chooseMenu(desk->mnuGåTill);
+}
+
+void DeskScenario::typeAndLeave(ui::TextBox& box, const QString& text)
+{
+    ASSERT_TRUE(app.type(box, text)) << box.name().toStdString();
+    app.tab();
+}
+
+QString DeskScenario::focusName() const
+{
+    return desk->focused() ? desk->focused()->name() : u"-"_s;
+}
+
+QByteArray DeskScenario::field(const QByteArray& record, VisitField f)
+{
+    const FieldSpan span = spanOf(f);
+    return record.mid(span.offset, span.width);
+}
+
+QByteArray DeskScenario::record(std::initializer_list<const char16_t*> fields)
+{
+    QByteArray bytes;
+    for (const char16_t* f : fields)
+        bytes += cp1252::encode(QString::fromUtf16(f)).value_or(QByteArray("?"));
+    EXPECT_EQ(fields.size(), 21u);
+    EXPECT_EQ(bytes.size(), 95);
+    return bytes;
+}
+
+QString DeskScenario::taxaFel() const
+{
+    TariffTable scratch;
+    return codetables::HämtaTaxeFil(QDir(dir.path()), scratch).error;
+}
+
+QString DeskScenario::åtgärdFel() const
+{
+    ProcedureTable scratch;
+    return codetables::HämtaÅtgärdsFil(QDir(dir.path()), scratch).error;
+}
+
+VisitRecord DeskScenario::reservbesök(int receipt)
+{
+    VisitRecord r = visit(receipt, QString(), u"261130"_s, u"03"_s, u"C003"_s);
+    r.setText(VisitField::IdNummer, reservnummer());
+    r.setText(VisitField::IdTyp, u"R"_s);
+    r.setText(VisitField::Födelsedatum, födelsedatum());
+    return r;
+}
+
+VisitRecord DeskScenario::smittskyddsbesök(int receipt)
+{
+    VisitRecord r = visit(receipt, QString(), u"261130"_s, u"06"_s, u"B002"_s);
+    r.setText(VisitField::Smittskydd, u"1"_s);
+    return r;
+}
+
+VisitRecord DeskScenario::makuleringAv(int voided)
+{
+    VisitRecord r = visit(voided);
+    r.setText(VisitField::Registreringstyp, u"2"_s);
+    return r;
+}
+
+void DeskScenario::visar(const QString& spec) const
+{
+    const frmKassa& d = *desk;
+    const auto special = [&](const QString& key) -> std::optional<QString> {
+        if (key == u"kvitto")
+            return d.lblKvittoNr.caption();
+        if (key == u"fokus")
+            return focusName();
+        if (key == u"nyreg")
+            return par(d.mnuNyReg, "NM");
+        if (key == u"skatt")
+            return par(d.mnuSkatt, "FA");
+        if (key == u"idtyp")
+            return par(d.mnuIdTyp, "PR");
+        if (key == u"idmeny") {
+            const bool på = d.mnuIdTyp[0]->enabled(), på1 = d.mnuIdTyp[1]->enabled();
+            return på != på1 ? u"?"_s : på ? u"på"_s : u"av"_s;
+        }
+        if (key == u"makulering")
+            return d.lblMakulering.visible() != d.txtMakulering.visible() ? u"?"_s
+                   : d.txtMakulering.visible()                            ? u"syns"_s
+                                                                          : u"dold"_s;
+        if (key == u"ram")
+            return QString::number(d.Frame1.height());
+        if (key == u"rader")
+            return QString(rad(d.lblPersonnummer, d.txtPersonnummer, 'P'))
+                   + rad(d.lblReservnummer, d.txtReservnummer, 'R')
+                   + rad(d.lblFödelsedatum, d.txtFödelsedatum, 'F');
+        return std::nullopt;
+    };
+    for (const QString& part : spec.split(u';')) {
+        const qsizetype eq = part.indexOf(u'=');
+        ASSERT_GT(eq, 0) << "not key=value: " << part.toStdString();
+        const QString key = part.left(eq).trimmed();
+        const QString expected = part.mid(eq + 1);
+        std::optional<QString> actual = special(key);
+        if (!actual) {
+            const ui::Control* c = d.control(key);
+            ASSERT_NE(c, nullptr) << "no control " << key.toStdString();
+            switch (c->kind()) {
+            case ui::ControlKind::TextBox:
+                actual = static_cast<const ui::TextBox*>(c)->text();
+                break;
+            case ui::ControlKind::ListBox:
+                actual = QString::number(static_cast<const ui::ListBox*>(c)->listIndex());
+                break;
+            case ui::ControlKind::CheckBox:
+                actual = QString::number(static_cast<const ui::CheckBox*>(c)->value());
+                break;
+            case ui::ControlKind::OptionButton:
+                actual = QString::number(static_cast<const ui::OptionButton*>(c)->value());
+                break;
+            default:
+                actual = c->caption();
+            }
+        }
+        EXPECT_EQ(*actual, expected) << key.toStdString();
+    }
+}
+
+QStringList DeskScenario::bild() const
+{
+    QStringList out{u"caption '%1' focus %2"_s.arg(desk->caption(), focusName())};
+    for (const auto& c : desk->controls()) {
+        QString line = u"%1 '%2' vis=%3 en=%4 geo=%5,%6,%7,%8"_s.arg(c->name(), c->caption())
+                           .arg(c->visible())
+                           .arg(c->enabled())
+                           .arg(c->left())
+                           .arg(c->top())
+                           .arg(c->width())
+                           .arg(c->height());
+        if (c->kind() == ui::ControlKind::TextBox)
+            line += u" text='%1'"_s.arg(static_cast<const ui::TextBox&>(*c).text());
+        else if (c->kind() == ui::ControlKind::ListBox)
+            line += u" items=%1 index=%2"_s.arg(static_cast<const ui::ListBox&>(*c).listCount())
+                        .arg(static_cast<const ui::ListBox&>(*c).listIndex());
+        else if (c->kind() == ui::ControlKind::CheckBox)
+            line += u" value=%1"_s.arg(static_cast<const ui::CheckBox&>(*c).value());
+        else if (c->kind() == ui::ControlKind::OptionButton)
+            line += u" value=%1"_s.arg(static_cast<const ui::OptionButton&>(*c).value());
+        out << line;
+    }
+    addMenu(out, desk->menuBar());
+    return out;
+}
+
+std::string DeskScenario::diff(const QStringList& before, const QStringList& after)
+{
+    QStringList changed;
+    for (qsizetype i = 0; i < std::max(before.size(), after.size()); ++i) {
+        const QString b = before.value(i), a = after.value(i);
+        if (a != b)
+            changed << u"- %1\n+ %2"_s.arg(b, a);
+    }
+    return changed.join(u'\n').toStdString();
+}

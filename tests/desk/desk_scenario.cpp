@@ -154,8 +154,9 @@ VisitRecord DeskScenario::makuleringAv(int voided)
     return r;
 }
 
-void DeskScenario::visar(const QString& spec) const
+void DeskScenario::visar(const QString& spec, std::source_location where) const
 {
+    const ::testing::ScopedTrace trace(where.file_name(), int(where.line()), "visar");
     const frmKassa& d = *desk;
     const auto special = [&](const QString& key) -> std::optional<QString> {
         if (key == u"kvitto")
@@ -210,7 +211,7 @@ void DeskScenario::visar(const QString& spec) const
                 actual = c->caption();
             }
         }
-        EXPECT_EQ(*actual, expected) << key.toStdString();
+        EXPECT_EQ(actual->toStdString(), expected.toStdString()) << key.toStdString();
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <QStringList>
 #include <initializer_list>
+#include <source_location>
 
 using namespace Qt::StringLiterals;
 
@@ -65,7 +66,8 @@ protected:
     //               its letter (P, R, F) when shown, lower case when its box is disabled; "."
     //               hidden and disabled, ":" hidden but enabled; "?" when the label and the box
     //               disagree about being shown
-    void visar(const QString& spec) const;
+    void visar(const QString& spec,
+               std::source_location where = std::source_location::current()) const;
 
     // Everything a user can see of the desk, one line per control and menu entry; the first line
     // holds the caption and the focus (which a click moves).

@@ -2,165 +2,82 @@
 // the receipt left open by "Nästa" or "Ny post", and what happens when a file is missing.
 
 #include "desk/desk_scenario.h"
-#include "desk/menus_snapshot.h"
 
 #include "data/visitfile.h"
 
 #include <QFile>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
+using DeskStartup = DeskScenario;
 
-// The visit date that writeNumberedVisits gives receipt k.
-QString datumFör(int k) { return QStringLiteral("2612%1").arg(k % 28 + 1, 2, 10, QLatin1Char('0')); }
-
-class DeskStartup : public DeskScenario {
-protected:
-    void SetUp() override { writeClinicFiles(); }
-};
-
-// --- A file of 120 receipts ---
-
-TEST_F(DeskStartup, ShowsTheLastOf120ReceiptsWithTheClinicsDefaults)
+TEST_F(DeskStartup, ShowsTheLastOf120ReceiptsWithTheClinicsDefaultsAndComesBackToIt)
 {
     writeNumberedVisits(120);
     const auto before = folderContents();
     startDesk();
 
     EXPECT_FALSE(desk->startFailed());
-    EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"120"_s);
     EXPECT_EQ(desk->besök().upperBound(), 120);
-    EXPECT_EQ(desk->txtBesöksDatum.text(), datumFör(120));
-    EXPECT_EQ(desk->txtPersonnummer.text(), u"191212121212"_s);
-    EXPECT_EQ(desk->focused(), &desk->txtPersonnummer);
-
-    // The lists in file order, the referral list with its four destinations.
     EXPECT_EQ(desk->lstTaxekod.items(), (QStringList{u"01"_s, u"02"_s, u"03"_s, u"06"_s, u"1 "_s}));
     EXPECT_EQ(desk->lstÅtgärd.items(), (QStringList{u"A001"_s, u"B002"_s, u"C003"_s}));
-    EXPECT_EQ(desk->lstRemissTill.items(),
-              (QStringList{u"  00 "_s, u"  01 "_s, u"  02 "_s, u"  03 "_s}));
+    EXPECT_EQ(desk->lstRemissTill.items(), (QStringList{u"  00 "_s, u"  01 "_s, u"  02 "_s, u"  03 "_s}));
     EXPECT_EQ(program.AntalTaxekoder, 5);
     EXPECT_EQ(program.AntalÅtgärder, 3);
-
-    // The activation applies the settings after showing the receipt: the default codes win
-    // over the receipt's own ("01", "A001").
-    EXPECT_EQ(desk->lstTaxekod.listIndex(), 1);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), u"200 Kr"_s);
-    EXPECT_EQ(desk->lstÅtgärd.listIndex(), 0);
-    EXPECT_EQ(desk->lstRemissTill.listIndex(), 0);
-    EXPECT_EQ(desk->txtKombikakod.text(), u"12345ABCD67"_s);
-    EXPECT_EQ(desk->txtVikKomkod.text(), u"     "_s) << "the settings' 5 characters as stored";
-    EXPECT_TRUE(desk->mnuNyReg[0]->checked());
-    EXPECT_FALSE(desk->mnuNyReg[1]->checked());
-    EXPECT_TRUE(desk->mnuSkatt[0]->checked());
-    EXPECT_FALSE(desk->mnuSkatt[1]->checked());
-    EXPECT_TRUE(desk->mnuIdTyp[0]->checked());
-    EXPECT_TRUE(desk->optBesök[0]->value());
-    EXPECT_EQ(desk->chkSmittskydd.value(), 0);
-    EXPECT_FALSE(desk->lblMakulering.visible());
-    EXPECT_FALSE(desk->txtMakulering.visible());
-
+    // The activation applies the settings after showing the receipt: the default codes win over
+    // the receipt's own ("01", "A001"); the settings' vikarie code keeps its 5 blanks.
+    visar(u"kvitto=120; txtBesöksDatum=261209; txtPersonnummer=191212121212; fokus=txtPersonnummer;"
+          u"lstTaxekod=1; lblPatientavgift=200 Kr; lstÅtgärd=0; lstRemissTill=0;"
+          u"txtKombikakod=12345ABCD67; txtVikKomkod=     ; nyreg=N; skatt=F; idtyp=P;"
+          u"optBesök(0)=1; chkSmittskydd=0; makulering=dold"_s);
     EXPECT_EQ(folderContents(), before) << "starting writes nothing when every file is there";
+
+    gåTill(u"3"_s);
+    visar(u"kvitto=3; txtBesöksDatum=261204"_s);
+    återaktivera();
+    visar(u"kvitto=120; txtBesöksDatum=261209"_s);
 }
 
 TEST_F(DeskStartup, NästaOnTheLastReceiptOpensTheNextWithItsDateAndThenDoesNothing)
 {
-    writeNumberedVisits(120);
-    startDesk();
+    start(120);
     const auto before = folderContents();
     ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"J06"_s));
 
     app.click(desk->cmdNästa);
-
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"121"_s);
     EXPECT_EQ(desk->besök().upperBound(), 121);
     EXPECT_FALSE(desk->besök()[121].isStoredReceipt());
-    EXPECT_EQ(desk->txtBesöksDatum.text(), datumFör(120)) << "the previous visit's date";
-    EXPECT_EQ(desk->txtPersonnummer.text(), QString());
-    EXPECT_EQ(desk->txtDiagnoskod.text(), QString()) << "the empty receipt empties the fields";
-    EXPECT_EQ(desk->txtKombikakod.text(), u"12345ABCD67"_s) << "then the defaults fill them";
-    EXPECT_EQ(desk->lstTaxekod.listIndex(), 1);
-    EXPECT_EQ(desk->focused(), &desk->txtPersonnummer);
+    // The empty receipt empties the fields, then the defaults fill theirs; the previous date.
+    visar(u"kvitto=121; txtBesöksDatum=261209; txtPersonnummer=; txtDiagnoskod=;"
+          u"txtKombikakod=12345ABCD67; lstTaxekod=1; fokus=txtPersonnummer"_s);
 
-    const QStringList open = snapshot::of(*desk);
+    const QStringList open = bild();
     app.click(desk->cmdNästa);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"121"_s);
     EXPECT_EQ(desk->besök().upperBound(), 121) << "the open receipt has no next one";
-    const QStringList after = snapshot::of(*desk);
     // The click itself moves the focus to the button; nothing else may change.
-    EXPECT_EQ(after.mid(1), open.mid(1)) << snapshot::diff(open, after).toStdString();
-
-    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(bild().mid(1), open.mid(1)) << diff(open, bild());
     EXPECT_EQ(folderContents(), before) << "a new receipt exists only in memory";
 }
 
-TEST_F(DeskStartup, ActivationOnAStoredReceiptGoesBackToTheLast)
-{
-    writeNumberedVisits(120);
-    startDesk();
-    gåTill(u"3"_s);
-    ASSERT_EQ(desk->lblKvittoNr.caption(), u"3"_s);
-    ASSERT_EQ(desk->txtBesöksDatum.text(), datumFör(3));
-
-    återaktivera();
-
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"120"_s);
-    EXPECT_EQ(desk->txtBesöksDatum.text(), datumFör(120));
-}
-
-// --- The open receipt ---
-
 TEST_F(DeskStartup, AReceiptOpenedBySkapaNyPostOutlivesOneActivation)
 {
-    writeNumberedVisits(120);
-    startDesk();
+    start(120);
     // What a registration with "Ny post" checked does after storing receipt 120.
     app.runEvent([this] { desk->SkapaNyPost(); });
-    ASSERT_EQ(desk->lblKvittoNr.caption(), u"121"_s);
-    EXPECT_EQ(desk->txtBesöksDatum.text(), datumFör(120));
+    visar(u"kvitto=121; txtBesöksDatum=261209"_s);
     app.chooseMenu(*desk->mnuSkatt[1]);
     ASSERT_TRUE(app.type(desk->txtPersonnummer, u"190001010008"_s));
 
     återaktivera();
-
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"121"_s) << "still the open receipt";
+    // Still the open receipt, what was typed stays, the defaults are applied again.
+    visar(u"kvitto=121; skatt=F; txtPersonnummer=190001010008"_s);
     EXPECT_EQ(desk->besök().upperBound(), 120) << "the file read back ends at the last stored one";
-    EXPECT_TRUE(desk->mnuSkatt[0]->checked()) << "the defaults are applied again";
-    EXPECT_FALSE(desk->mnuSkatt[1]->checked());
-    EXPECT_EQ(desk->txtPersonnummer.text(), u"190001010008"_s) << "what was typed stays";
+    app.click(desk->cmdNästa); // beyond the table there is no next receipt
+    visar(u"kvitto=121"_s);
 
     återaktivera();
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"120"_s);
-    EXPECT_EQ(desk->txtPersonnummer.text(), u"191212121212"_s);
+    visar(u"kvitto=120; txtPersonnummer=191212121212"_s);
 }
-
-TEST_F(DeskStartup, TheOpenReceiptBeyondTheTableHasNoNextButAPrevious)
-{
-    writeNumberedVisits(120);
-    startDesk();
-    const auto before = folderContents();
-    // A registration with "Ny post": the next number is shown, then the file is read back.
-    app.runEvent([this] {
-        desk->SkapaNyPost();
-        ASSERT_TRUE(visitfile::HämtaBesöksFil(program.folder, desk->besök()));
-    });
-    ASSERT_EQ(desk->lblKvittoNr.caption(), u"121"_s);
-    ASSERT_EQ(desk->besök().upperBound(), 120);
-
-    app.click(desk->cmdNästa);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"121"_s);
-    EXPECT_EQ(desk->besök().upperBound(), 120);
-
-    app.click(desk->cmdFöregående);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"120"_s);
-    EXPECT_EQ(desk->txtBesöksDatum.text(), datumFör(120));
-    EXPECT_EQ(folderContents(), before);
-}
-
-// --- Profession ---
 
 struct Yrke {
     const char* name;
@@ -177,8 +94,7 @@ TEST_P(DeskProfession, TitleAndReferralLayout)
     SettingsRecord settings = clinicSettings();
     settings.setRaw(SettingsField::Yrke, GetParam().stored);
     writeSettings(settings);
-    writeNumberedVisits(2);
-    startDesk();
+    start(2);
 
     EXPECT_EQ(desk->caption(), QString::fromUtf16(GetParam().title));
     EXPECT_TRUE(desk->fraRemiss.visible());
@@ -198,15 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Yrke{"Blankt", "  ", u"Kassaprogram för Sjukgymnaster Ver 6.02", 2445, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// --- Default list rows from the settings ---
-
+// The default list rows the settings name; an index outside the list, or none, selects nothing.
 struct Index {
-    const char* name;
-    const char* åtgärd;
-    const char* taxekod;
-    int åtgärdRad;
-    int taxaRad;
-    const char16_t* avgift;
+    const char *name, *åtgärd, *taxekod, *expected;
 };
 
 class DeskListDefaults : public DeskStartup, public ::testing::WithParamInterface<Index> {};
@@ -217,170 +127,135 @@ TEST_P(DeskListDefaults, SelectTheRowTheSettingsName)
     settings.setRaw(SettingsField::ÅtgärdIndex, GetParam().åtgärd);
     settings.setRaw(SettingsField::TaxekodIndex, GetParam().taxekod);
     writeSettings(settings);
-    writeNumberedVisits(2);
-    startDesk();
-
-    EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(desk->lstÅtgärd.listIndex(), GetParam().åtgärdRad);
-    EXPECT_EQ(desk->lstTaxekod.listIndex(), GetParam().taxaRad);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), QString::fromUtf16(GetParam().avgift));
+    start(2);
+    visar(QString::fromUtf8(GetParam().expected));
 }
 
+constexpr const char* ingen = "lstÅtgärd=-1; lstTaxekod=-1; lblPatientavgift=";
 INSTANTIATE_TEST_SUITE_P(
     Index, DeskListDefaults,
-    ::testing::Values(Index{"LastRows", "2 ", "4 ", 2, 4, u"150 Kr"},
-                      Index{"NoSelection", "-1", "-1", -1, -1, u""},
-                      Index{"BeyondTheLists", "3 ", "99", -1, -1, u""},
-                      Index{"Blank", "  ", "  ", -1, -1, u""},
-                      Index{"NotANumber", "x ", "1x", -1, -1, u""}),
+    ::testing::Values(Index{"LastRows", "2 ", "4 ", "lstÅtgärd=2; lstTaxekod=4; lblPatientavgift=150 Kr"},
+                      Index{"NoSelection", "-1", "-1", ingen}, Index{"BeyondTheLists", "3 ", "99", ingen},
+                      Index{"Blank", "  ", "  ", ingen}, Index{"NotANumber", "x ", "1x", ingen}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// --- Focus ---
 
 TEST_F(DeskStartup, OnAReserveNumberReceiptTheFocusIsInTheReserveNumber)
 {
-    writeVisits({visit(1), reservbesök(2)});
-    startDesk();
-
-    EXPECT_EQ(desk->focused(), &desk->txtReservnummer);
-    EXPECT_TRUE(desk->txtReservnummer.visible());
-    EXPECT_EQ(desk->txtReservnummer.text(), reservnummer());
-    EXPECT_FALSE(desk->txtPersonnummer.visible());
+    start({visit(1), reservbesök(2)});
     // The defaults put the check mark back on "Personnummer"; the boxes stay as they are.
-    EXPECT_TRUE(desk->mnuIdTyp[0]->checked());
-    EXPECT_FALSE(desk->mnuIdTyp[1]->checked());
+    visar(u"fokus=txtReservnummer; rader=:RF; txtReservnummer=1234567898; idtyp=P"_s);
 }
 
-// --- An empty visit file ---
-
-TEST_F(DeskStartup, AnEmptyVisitFileStartsOnANewReceipt1)
+TEST_F(DeskStartup, AnEmptyVisitFileStartsOnANewReceipt1WhereTheFirstVisitIsStored)
 {
     const auto before = folderContents();
     startDesk();
 
     EXPECT_FALSE(desk->startFailed());
-    EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"1"_s);
     EXPECT_EQ(desk->besök().upperBound(), 0) << "the open receipt lives on the desk only";
-    EXPECT_EQ(desk->txtBesöksDatum.text(), QString()) << "there is no previous visit date";
-    EXPECT_EQ(desk->txtPersonnummer.text(), QString());
-    EXPECT_EQ(desk->txtKombikakod.text(), u"12345ABCD67"_s);
-    EXPECT_EQ(desk->lstTaxekod.listIndex(), 1);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), u"200 Kr"_s);
-    EXPECT_TRUE(desk->mnuNyReg[0]->checked());
-    EXPECT_FALSE(desk->txtMakulering.visible()) << "no voiding field outside voiding mode";
     EXPECT_EQ(desk->caption(), u"Kassaprogram för Läkare Ver 6.02"_s);
-    EXPECT_EQ(desk->focused(), &desk->txtPersonnummer);
-
+    visar(u"kvitto=1; txtBesöksDatum=; txtPersonnummer=; txtKombikakod=12345ABCD67; lstTaxekod=1;"
+          u"lblPatientavgift=200 Kr; nyreg=N; makulering=dold; fokus=txtPersonnummer"_s);
     app.click(desk->cmdNästa);
     app.click(desk->cmdFöregående);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"1"_s);
     återaktivera();
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"1"_s);
+    gåTill(u"1"_s, u"OBS! Det finns inga registrerade kvitton ännu!"_s);
+    visar(u"kvitto=1"_s);
     EXPECT_EQ(folderContents(), before);
+
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
+    typeAndLeave(desk->txtBesöksDatum, u"261208"_s);
+    app.click(desk->cmdRegistrera);
+    ASSERT_EQ(visitFile().size(), 95);
+    EXPECT_EQ(field(storedRecord(1), VisitField::Kvittonummer), QByteArray("00000001"));
 }
 
-// --- Missing files ---
-
-struct Saknas {
+// A file the desk cannot work without: a message naming it, then an orderly end before anything
+// is written. There is no settings file either: a start that went on would write the default.
+struct Startfel {
     const char* name;
     const char16_t* file;
 };
 
-class DeskMissingCodeFile : public DeskScenario, public ::testing::WithParamInterface<Saknas> {};
+class DeskStartFailure : public DeskStartup, public ::testing::WithParamInterface<Startfel> {};
 
-TEST_P(DeskMissingCodeFile, EndsAfterAMessageNamingTheFileAndTheFolderAndWritesNothing)
+TEST_P(DeskStartFailure, EndsAfterAMessageNamingTheFileAndWritesNothing)
 {
-    // No settings file either: a start that goes on would write the first-run default.
-    writeFile(QStringLiteral("Taxa.txt"), tariffBytes());
-    writeFile(QStringLiteral("Åtgärd.txt"), procedureBytes());
+    ASSERT_TRUE(QFile::remove(path(u"Inställn.txt"_s)));
     writeNumberedVisits(5);
     const QString file = QString::fromUtf16(GetParam().file);
-    ASSERT_TRUE(QFile::remove(path(file)));
+    QString error;
+    if (file == u"PatBesök.Dat") {
+        writeFile(file, QByteArray(95 * 32768, '1')); // one record more than a receipt number holds
+        VisitTable scratch;
+        error = visitfile::HämtaBesöksFil(QDir(dir.path()), scratch).error;
+    } else {
+        ASSERT_TRUE(QFile::remove(path(file)));
+        error = file == u"Taxa.txt" ? taxaFel() : åtgärdFel();
+        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(dir.path()))) << error.toStdString();
+    }
+    EXPECT_TRUE(error.contains(file)) << error.toStdString();
     const auto before = folderContents();
-    const QString error = file == u"Taxa.txt" ? taxaFel()
-                                               : åtgärdFel();
-    ASSERT_TRUE(error.contains(file));
-    ASSERT_TRUE(error.contains(QDir::toNativeSeparators(dir.path())));
     dialogs.expectMessage(error + u"\nProgrammet avslutas."_s);
 
     startDesk();
 
     EXPECT_TRUE(desk->startFailed());
     EXPECT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"0"_s) << "the activation does nothing";
+    visar(u"kvitto=0"_s); // the activation does nothing
     EXPECT_EQ(folderContents(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kodfiler, DeskMissingCodeFile,
-                         ::testing::Values(Saknas{"Taxa", u"Taxa.txt"},
-                                           Saknas{"Atgard", u"Åtgärd.txt"}),
+INSTANTIATE_TEST_SUITE_P(Filer, DeskStartFailure,
+                         ::testing::Values(Startfel{"Taxa", u"Taxa.txt"},
+                                           Startfel{"Atgard", u"Åtgärd.txt"},
+                                           Startfel{"BesokTillStor", u"PatBesök.Dat"}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(DeskStartup, AVisitFileTooLargeToHoldEndsTheProgramUntouched)
-{
-    writeFile(QStringLiteral("PatBesök.Dat"), QByteArray(95 * 32768, '1'));
-    const auto before = folderContents();
-    VisitTable scratch;
-    const QString error = visitfile::HämtaBesöksFil(QDir(dir.path()), scratch).error;
-    ASSERT_FALSE(error.isEmpty());
-    dialogs.expectMessage(error + u"\nProgrammet avslutas."_s);
-
-    startDesk();
-
-    EXPECT_TRUE(desk->startFailed());
-    EXPECT_EQ(folderContents(), before);
-}
 
 TEST_F(DeskStartup, AFirstStartWritesTheDefaultSettings)
 {
     ASSERT_TRUE(QFile::remove(path(u"Inställn.txt"_s)));
-    writeNumberedVisits(2);
-    startDesk();
+    start(2);
 
-    EXPECT_FALSE(desk->startFailed());
     EXPECT_TRUE(dialogs.messages().empty());
     const SettingsRecord first = SettingsRecord::firstRunDefault();
     EXPECT_EQ(readFile(u"Inställn.txt"_s), first.bytes().toByteArray() + "\r\n");
     EXPECT_EQ(program.Inställningar, first);
     EXPECT_EQ(desk->caption(), u"Kassaprogram för Läkare Ver 6.02"_s);
-    EXPECT_EQ(desk->lstTaxekod.listIndex(), 0);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), u"100 Kr"_s);
-    EXPECT_EQ(desk->txtKombikakod.text(), QString(11, u' '));
+    visar(u"lstTaxekod=0; lblPatientavgift=100 Kr; txtKombikakod=           "_s);
 }
 
-// --- A code file gone after start-up ---
-
-TEST_F(DeskStartup, ACodeFileGoneLaterIsReportedOncePerActivationAndTheTablesAreKept)
+// The display and the activation read both code files again; one that is gone is told once per
+// file and event, and the tables read before stay in use.
+TEST_F(DeskStartup, CodeFilesGoneLaterAreToldOnceAndTheTablesAreKept)
 {
-    writeNumberedVisits(4);
-    startDesk();
-    const TariffTable taxor = desk->taxor();
+    start({visit(1), reservbesök(2), visit(3), visit(4)});
     ASSERT_TRUE(QFile::remove(path(u"Taxa.txt"_s)));
-    const QString error = taxaFel();
+    ASSERT_TRUE(QFile::remove(path(u"Åtgärd.txt"_s)));
 
-    // The activation reads the tariff file twice (the display, then the re-read): one message.
-    dialogs.expectMessage(error);
-    app.click(desk->cmdFöregående); // move off the last receipt, so the activation shows it
+    dialogs.expectInput(u"2"_s);
+    dialogs.expectMessage(åtgärdFel());
+    dialogs.expectMessage(taxaFel());
+    app.chooseMenu(desk->mnuGåTill);
+    visar(u"kvitto=2; lstÅtgärd=2; lstTaxekod=2; lblPatientavgift= 50 Kr"_s);
+    EXPECT_EQ(desk->åtgärder().count(), 3);
+    EXPECT_EQ(desk->taxor().count(), 5);
+
+    // The activation reads each file twice (the display, then the re-read).
     dialogs.clear();
-    dialogs.expectMessage(error);
+    dialogs.expectMessage(åtgärdFel());
+    dialogs.expectMessage(taxaFel());
     återaktivera();
-    EXPECT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(desk->lblKvittoNr.caption(), u"4"_s);
-
-    EXPECT_EQ(desk->taxor().Taxekod, taxor.Taxekod);
-    EXPECT_EQ(desk->taxor().Patientavgift, taxor.Patientavgift);
+    EXPECT_EQ(dialogs.messages().size(), 2u);
+    visar(u"kvitto=4; lblPatientavgift=200 Kr"_s); // the kept table still gives fees
     EXPECT_EQ(desk->lstTaxekod.listCount(), 5);
-    EXPECT_EQ(desk->lblPatientavgift.caption(), u"200 Kr"_s) << "the kept table still gives fees";
     EXPECT_FALSE(QFile::exists(path(u"Taxa.txt"_s))) << "nothing writes a code file";
+    EXPECT_FALSE(QFile::exists(path(u"Åtgärd.txt"_s)));
 }
 
-// --- The window itself receives the focus ---
-
-TEST_F(DeskStartup, GotFocusReadsTheSettingsAgain)
+TEST_F(DeskStartup, GotFocusReadsTheSettingsAgainForTheNextActivation)
 {
-    writeNumberedVisits(2);
-    startDesk();
+    start(2);
     SettingsRecord changed = clinicSettings();
     changed.setText(SettingsField::Kombikakod, u"99999XXXX99"_s);
     writeSettings(changed);
@@ -388,9 +263,9 @@ TEST_F(DeskStartup, GotFocusReadsTheSettingsAgain)
     app.runEvent([this] { desk->Form_GotFocus(); });
 
     EXPECT_EQ(program.Inställningar, changed);
-    EXPECT_EQ(desk->txtKombikakod.text(), u"12345ABCD67"_s) << "applied only at the next activation";
+    visar(u"txtKombikakod=12345ABCD67"_s);
     återaktivera();
-    EXPECT_EQ(desk->txtKombikakod.text(), u"99999XXXX99"_s);
+    visar(u"txtKombikakod=99999XXXX99"_s);
 }
 
 } // namespace

@@ -1,176 +1,288 @@
 // The field checks as the receptionist meets them: type, leave the box, read the message; the
-// box keeps its text and the focus. And the duplicate warning, LetaDubblett.
+// box keeps its text and the focus. The duplicate warning, LetaDubblett. And what "Registrera"
+// refuses, with its message and the field it sends the receptionist to: a refusal stores nothing.
 
-#include "desk/regfixture.h"
+#include "desk/desk_scenario.h"
 
-using namespace Qt::StringLiterals;
+using namespace fieldchecks;
 
 namespace {
 
-class LeavingABox : public RegistrationFixture {
+class DeskChecks : public DeskScenario {
 protected:
-    void SetUp() override
+    // Receipt 3 opened after two stored visits, the focus in the diagnosis box (which has no check
+    // of its own), so that nothing but the step under test looks at the other boxes.
+    void openReceipt3(const SettingsRecord& settings = clinicSettings())
     {
-        RegistrationFixture::SetUp();
-        writeNumberedVisits(2);
-        startDesk();
-        ASSERT_FALSE(desk->startFailed());
-        app.click(desk->cmdNästa); // receipt 3, new
-        app.chooseMenu(*desk->mnuIdTyp[1]); // the reserve-number rows too
-        app.chooseMenu(*desk->mnuIdTyp[0]);
+        writeSettings(settings);
+        start(2);
+        before = visitFile();
+        app.click(desk->cmdNästa);
+        ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
     }
-
-    // Types `text` into `box`, then tries to move on to the diagnosis box.
-    void typeThenLeave(ui::TextBox& box, const QString& text, const std::optional<QString>& message)
+    void expectNothingStored()
     {
+        EXPECT_EQ(visitFile(), before);
+        EXPECT_EQ(screen.pointer, ui::Pointer::Default);
+        EXPECT_TRUE(printer.documents().empty());
+    }
+    QByteArray before;
+};
+
+TEST_F(DeskChecks, EveryBoxRefusesAndAcceptsWhenLeft)
+{
+    struct Row {
+        const char16_t *box, *text;
+        Message message;
+    };
+    const auto leave = [this](const Row& row) {
+        auto& box = *static_cast<ui::TextBox*>(desk->control(QString::fromUtf16(row.box)));
+        const QString text = QString::fromUtf16(row.text);
         SCOPED_TRACE(box.name().toStdString() + " \"" + text.toStdString() + "\"");
         ASSERT_TRUE(app.type(box, text));
-        if (message)
-            dialogs.expectMessage(*message);
-        const bool moved = app.focusByUser(desk->txtDiagnoskod);
-        EXPECT_EQ(moved, !message.has_value());
-        EXPECT_EQ(focusName(), message ? box.name() : QStringLiteral("txtDiagnoskod"));
+        if (row.message)
+            dialogs.expectMessage(*row.message);
+        EXPECT_EQ(app.focusByUser(desk->txtDiagnoskod), !row.message);
+        EXPECT_EQ(focusName(), row.message ? box.name() : u"txtDiagnoskod"_s);
         EXPECT_EQ(box.text(), text) << "the text stays as typed";
-        if (message) {
+        if (row.message) {
             ASSERT_EQ(dialogs.messages().size(), 1u);
             EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::Ok);
             EXPECT_EQ(dialogs.messages()[0].icon, ui::Icon::None);
-            EXPECT_EQ(dialogs.messages()[0].title.toStdString(), "Vilmer 6.02");
-            // Erased, the box lets the user go.
-            ASSERT_TRUE(app.type(box, QString()));
-            if (&box == &desk->txtKombikakod) {
-                ASSERT_TRUE(app.type(box, QStringLiteral("12345ABCD67")));
-            }
+            EXPECT_EQ(dialogs.messages()[0].title, u"Vilmer 6.02"_s);
+            // Erased (the kombikakod put right), the box lets the user go.
+            ASSERT_TRUE(app.type(box, &box == &desk->txtKombikakod ? u"12345ABCD67"_s : QString()));
             EXPECT_TRUE(app.focusByUser(desk->txtDiagnoskod));
         }
         dialogs.clear();
-    }
-};
-
-} // namespace
-
-TEST_F(LeavingABox, EveryBoxRefusesAndAccepts)
-{
-    using namespace fieldchecks;
-    typeThenLeave(desk->txtPersonnummer, u"19000101000"_s, text::FörFåTecken);
-    typeThenLeave(desk->txtPersonnummer, u"210001010008"_s, text::FelaktigtÅrhundrade);
-    typeThenLeave(desk->txtPersonnummer, u"190001010007"_s, text::FelaktigtPersonnummer);
-    typeThenLeave(desk->txtPersonnummer, u"19000101E008"_s, text::EndastSiffror);
-    typeThenLeave(desk->txtPersonnummer, u"191401682396"_s, std::nullopt);
-    typeThenLeave(desk->txtPersonnummer, u"190001010008"_s, std::nullopt);
-
-    typeThenLeave(desk->txtBesöksDatum, u"26 208"_s, text::Mellanslag);
-    typeThenLeave(desk->txtBesöksDatum, u"991399"_s, std::nullopt);
-    typeThenLeave(desk->txtKombikakod, u"A2345ABCD67"_s, text::BokstavSiffra);
-    typeThenLeave(desk->txtKombikakod, u""_s, text::SkrivitFörFåTecken);
-    typeThenLeave(desk->txtKombikakod, u"12345WXYZ67"_s, std::nullopt);
-    typeThenLeave(desk->txtVikKomkod, u"1A345"_s, text::FelaktigKombikakod);
-    typeThenLeave(desk->txtVikKomkod, u"1,234"_s, std::nullopt);
-    typeThenLeave(desk->txtRemissFrån, u"1234567X901"_s, text::BokstavSiffraRemiss);
-    typeThenLeave(desk->txtRemissFrån, u"1234 678901"_s, text::MellanslagRemiss);
-    typeThenLeave(desk->txtRemissFrån, u"12345678X01"_s, std::nullopt);
-    typeThenLeave(desk->txtRemissDatum, u"2611a1"_s, text::EndastSiffror);
-    typeThenLeave(desk->txtRemissDatum, u"      "_s, std::nullopt);
-
+    };
+    openReceipt3();
+    for (const Row& row : std::initializer_list<Row>{
+             {u"txtPersonnummer", u"19000101000", text::FörFåTecken},
+             {u"txtPersonnummer", u"210001010008", text::FelaktigtÅrhundrade},
+             {u"txtPersonnummer", u"190001010007", text::FelaktigtPersonnummer},
+             {u"txtPersonnummer", u"19000101E008", text::EndastSiffror},
+             {u"txtPersonnummer", u"191401682396", {}}, // a coordination number
+             {u"txtPersonnummer", u"190001010008", {}},
+             {u"txtBesöksDatum", u"26 208", text::Mellanslag},
+             {u"txtBesöksDatum", u"991399", {}},
+             {u"txtKombikakod", u"A2345ABCD67", text::BokstavSiffra},
+             {u"txtKombikakod", u"", text::SkrivitFörFåTecken},
+             {u"txtKombikakod", u"12345WXYZ67", {}},
+             {u"txtVikKomkod", u"1A345", text::FelaktigKombikakod},
+             {u"txtVikKomkod", u"1,234", {}},
+             {u"txtRemissFrån", u"1234567X901", text::BokstavSiffraRemiss},
+             {u"txtRemissFrån", u"1234 678901", text::MellanslagRemiss},
+             {u"txtRemissFrån", u"12345678X01", {}},
+             {u"txtRemissDatum", u"2611a1", text::EndastSiffror},
+             {u"txtRemissDatum", u"      ", {}}})
+        leave(row);
     app.chooseMenu(*desk->mnuIdTyp[1]);
-    typeThenLeave(desk->txtReservnummer, u"0001010007"_s, text::FelaktigtReservnummer);
-    typeThenLeave(desk->txtReservnummer, u"0050000000"_s, std::nullopt);
-    typeThenLeave(desk->txtFödelsedatum, u"50010"_s, text::FörFåTecken);
-    typeThenLeave(desk->txtFödelsedatum, u"500101"_s, std::nullopt);
+    for (const Row& row : std::initializer_list<Row>{
+             {u"txtReservnummer", u"0001010007", text::FelaktigtReservnummer},
+             {u"txtReservnummer", u"0050000000", {}},
+             {u"txtFödelsedatum", u"50010", text::FörFåTecken},
+             {u"txtFödelsedatum", u"500101", {}}})
+        leave(row);
 }
 
-TEST_F(LeavingABox, ARefusalCancelsTheClickThatLeftTheBox)
+TEST_F(DeskChecks, ARefusalCancelsTheClickThatLeftTheBoxAndTheVisitDateSelectsTheDay)
 {
+    openReceipt3();
     ASSERT_TRUE(app.type(desk->txtPersonnummer, u"191212121213"_s));
-    dialogs.expectMessage(fieldchecks::text::FelaktigtPersonnummer);
+    dialogs.expectMessage(text::FelaktigtPersonnummer);
     app.click(desk->cmdRegistrera);
-    EXPECT_EQ(focusName().toStdString(), "txtPersonnummer");
-    EXPECT_EQ(visitFile().size(), 2 * 95) << "nothing registered";
-}
+    visar(u"fokus=txtPersonnummer"_s);
+    expectNothingStored();
 
-TEST_F(LeavingABox, TheVisitDateSelectsTheDay)
-{
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, QString()));
     ASSERT_TRUE(app.focusByUser(desk->txtBesöksDatum));
     EXPECT_EQ(desk->txtBesöksDatum.selStart(), 4);
     EXPECT_EQ(desk->txtBesöksDatum.selLength(), 2);
 }
 
-TEST_F(LeavingABox, TheDuplicateWarningRunsOnlyWhenAskedFor)
+TEST_F(DeskChecks, TheDuplicateWarningRunsOnlyWhenAskedForAndOnlyWarns)
 {
     // Receipt 2 holds 191212121212 on 261203; the desk is on receipt 3, the table's last entry.
+    openReceipt3();
     ASSERT_EQ(desk->besök().upperBound(), 3);
     ASSERT_TRUE(app.type(desk->txtBesöksDatum, u"261203"_s));
-    typeThenLeave(desk->txtPersonnummer, u"191212121212"_s, std::nullopt);
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, u"191212121212"_s));
+    EXPECT_TRUE(app.focusByUser(desk->txtDiagnoskod));
 
     app.click(desk->chkDubletter);
     ASSERT_TRUE(app.type(desk->txtPersonnummer, u"191212121212"_s));
-    dialogs.expectMessage(fieldchecks::text::Dubblett);
-    // A warning: the focus moves on.
-    EXPECT_TRUE(app.focusByUser(desk->txtDiagnoskod));
-    EXPECT_EQ(focusName().toStdString(), "txtDiagnoskod");
+    dialogs.expectMessage(text::Dubblett);
+    EXPECT_TRUE(app.focusByUser(desk->txtDiagnoskod)) << "a warning: the focus moves on";
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::Ok);
 
     // A wrong personnummer is refused before anything is compared.
-    dialogs.clear();
     ASSERT_TRUE(app.type(desk->txtPersonnummer, u"191212121213"_s));
-    dialogs.expectMessage(fieldchecks::text::FelaktigtPersonnummer);
+    dialogs.expectMessage(text::FelaktigtPersonnummer);
     EXPECT_FALSE(app.focusByUser(desk->txtDiagnoskod));
 }
 
-namespace {
-
-class Dubblett : public RegistrationFixture {
-protected:
-    void start(const std::vector<VisitRecord>& records)
-    {
-        writeVisits(records);
-        startDesk();
-        ASSERT_FALSE(desk->startFailed());
-        dialogs.clear();
-    }
-    void expectWarnings(const QString& personnummer, const QString& datum, int count)
-    {
-        SCOPED_TRACE("\"" + personnummer.toStdString() + "\" \"" + datum.toStdString() + "\"");
-        desk->txtPersonnummer.setText(personnummer);
-        desk->txtBesöksDatum.setText(datum);
-        for (int i = 0; i < count; ++i)
-            dialogs.expectMessage(fieldchecks::text::Dubblett);
-        desk->LetaDubblett();
-        EXPECT_EQ(int(dialogs.messages().size()), count);
-        dialogs.clear();
-    }
-};
-
-} // namespace
-
-TEST_F(Dubblett, OneMessagePerMatchingRecordComparedExactly)
+// One message per matching record, all 12 and all 6 characters compared; only on the last record.
+TEST_F(DeskChecks, LetaDubblettComparesExactlyOnTheLastRecordOnly)
 {
     start({visit(1, u"191212121212"_s, u"261201"_s), visit(2, u"190001010008"_s, u"261201"_s),
            visit(3, u"191212121212"_s, u"261201"_s), visit(4, u"0001010008"_s, u"261202"_s),
            visit(5, u"191212121212"_s, u"261202"_s)});
-    ASSERT_EQ(desk->lblKvittoNr.caption().toStdString(), "5");
-    expectWarnings(u"191212121212"_s, u"261201"_s, 2);
-    expectWarnings(u"191212121212"_s, u"261202"_s, 1);
-    expectWarnings(u"191212121212"_s, u"261203"_s, 0);
-    expectWarnings(u"19121212121"_s, u"261201"_s, 0);
-    // All 12 characters, trailing blanks included: a reserve number is stored with two.
-    expectWarnings(u"0001010008"_s, u"261202"_s, 0);
-    expectWarnings(u"0001010008  "_s, u"261202"_s, 1);
-    // All 6 characters of the date.
-    expectWarnings(u"191212121212"_s, u"26120"_s, 0);
+    const auto warnings = [this](const QString& personnummer, const QString& datum, int count) {
+        SCOPED_TRACE("\"" + personnummer.toStdString() + "\" \"" + datum.toStdString() + "\"");
+        desk->txtPersonnummer.setText(personnummer);
+        desk->txtBesöksDatum.setText(datum);
+        for (int i = 0; i < count; ++i)
+            dialogs.expectMessage(text::Dubblett);
+        desk->LetaDubblett();
+        EXPECT_EQ(int(dialogs.messages().size()), count);
+        dialogs.clear();
+    };
+    warnings(u"191212121212"_s, u"261201"_s, 2);
+    warnings(u"191212121212"_s, u"261202"_s, 1);
+    warnings(u"191212121212"_s, u"261203"_s, 0);
+    warnings(u"19121212121"_s, u"261201"_s, 0);
+    warnings(u"0001010008"_s, u"261202"_s, 0); // a reserve number is stored with two blanks
+    warnings(u"0001010008  "_s, u"261202"_s, 1);
+    warnings(u"191212121212"_s, u"26120"_s, 0);
+
+    gåTill(u"1"_s);
+    warnings(u"191212121212"_s, u"261201"_s, 0);
+    gåTill(u"05"_s); // names the last record as a number
+    warnings(u"191212121212"_s, u"261202"_s, 1);
 }
 
-TEST_F(Dubblett, SilentWhenTheDeskIsNotOnTheLastRecord)
+// --- Refusals at "Registrera" ---
+
+TEST_F(DeskChecks, APersonnummerTheDeskHoldsIsCheckedAgainAtRegistration)
 {
-    start({visit(1, u"191212121212"_s, u"261201"_s), visit(2, u"191212121212"_s, u"261201"_s)});
-    dialogs.expectInput(u"1"_s);
-    app.chooseMenu(desk->mnuGåTill);
-    ASSERT_EQ(desk->lblKvittoNr.caption().toStdString(), "1");
-    expectWarnings(u"191212121212"_s, u"261201"_s, 0);
-    // "02" names the last record as a number.
-    dialogs.expectInput(u"02"_s);
-    app.chooseMenu(desk->mnuGåTill);
-    ASSERT_EQ(desk->lblKvittoNr.caption().toStdString(), "02");
-    expectWarnings(u"191212121212"_s, u"261201"_s, 2);
+    openReceipt3();
+    app.click(desk->chkKvitto);
+    for (const auto& [typed, message] : std::initializer_list<std::pair<const char16_t*, QString>>{
+             {u"1912121212120", text::FörFåTecken},
+             {u"19121212121E", text::EndastSiffror},
+             {u"191212121213", text::FelaktigtPersonnummer}}) {
+        // Text the desk put into the box itself (a stored receipt shown) is looked at only here.
+        ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
+        desk->txtPersonnummer.setText(QString::fromUtf16(typed));
+        dialogs.expectMessage(message);
+        app.click(desk->cmdRegistrera);
+        visar(u"fokus=txtPersonnummer; txtPersonnummer="_s + QString::fromUtf16(typed));
+        expectNothingStored();
+        desk->txtPersonnummer.setText(QString()); // so that leaving the box passes
+    }
 }
+
+TEST_F(DeskChecks, AKombikakodFromTheSettingsIsCheckedAtRegistration)
+{
+    SettingsRecord settings = clinicSettings();
+    settings.setText(SettingsField::Kombikakod, u"12A45ABCD67"_s);
+    openReceipt3(settings);
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
+    dialogs.expectMessage(text::BokstavSiffra);
+    app.click(desk->cmdRegistrera);
+    visar(u"fokus=txtKombikakod; txtKombikakod=12A45ABCD67"_s);
+    expectNothingStored();
+}
+
+TEST_F(DeskChecks, WithoutPersonnummerTheKombikakodLengthAndFirstCharacterAreNotAskedFor)
+{
+    openReceipt3();
+    desk->txtKombikakod.setText(u"12345"_s); // characters 10 and 11 missing: no digits there
+    dialogs.expectMessage(text::IngetPersonnummer, ui::Answer::Yes);
+    dialogs.expectMessage(text::BokstavSiffra);
+    app.click(desk->cmdRegistrera);
+    visar(u"fokus=txtKombikakod"_s);
+    expectNothingStored();
+
+    desk->txtKombikakod.setText(u"12345ABCD67"_s);
+    ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
+    desk->txtKombikakod.setText(u"X2345ABCD67"_s); // leaving the box would look at it
+    dialogs.expectMessage(text::IngetPersonnummer, ui::Answer::Yes);
+    app.click(desk->cmdRegistrera);
+    ASSERT_EQ(visitFile().size(), 3 * 95);
+    EXPECT_EQ(storedRecord(3).mid(1, 11), QByteArray("X2345ABCD67"));
+    // Still in personnummer mode: the type is stored, with a blank number.
+    EXPECT_EQ(storedRecord(3).mid(26, 13), QByteArray(12, ' ') + 'P');
+}
+
+TEST_F(DeskChecks, AWrongReserveNumberOnlyWarnsAtRegistration)
+{
+    openReceipt3();
+    app.chooseMenu(*desk->mnuIdTyp[1]);
+    ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
+    desk->txtReservnummer.setText(u"0001010007"_s);
+    dialogs.expectMessage(text::IngetPersonnummer, ui::Answer::Yes);
+    dialogs.expectMessage(text::FelaktigtReservnummer);
+    app.click(desk->cmdRegistrera);
+    ASSERT_EQ(visitFile().size(), 3 * 95);
+    EXPECT_EQ(storedRecord(3).mid(26, 13), QByteArray("0001010007  R"));
+    visar(u"fokus=txtReservnummer"_s);
+}
+
+// A list without a selection (a settings index of "-1"), or with a row the code file no longer
+// has (shortened while the desk runs: the list keeps its rows, the table is read again).
+struct Listfel {
+    const char* name;
+    const char16_t* message;
+    const char16_t* list;
+};
+
+class DeskListRefusals : public DeskChecks, public ::testing::WithParamInterface<Listfel> {};
+
+TEST_P(DeskListRefusals, SendTheReceptionistToTheList)
+{
+    const std::string name = GetParam().name;
+    SettingsRecord settings = clinicSettings();
+    if (name == "IngenTaxekod")
+        settings.setIndex(SettingsField::TaxekodIndex, -1);
+    if (name == "IngenAtgard")
+        settings.setIndex(SettingsField::ÅtgärdIndex, -1);
+    openReceipt3(settings);
+    if (name == "TaxekodBorta") {
+        writeFile(u"Taxa.txt"_s, QByteArray("01100" "02200"));
+        återaktivera();
+        app.select(desk->lstTaxekod, 4);
+    }
+    if (name == "AtgardBorta") {
+        writeFile(u"Åtgärd.txt"_s, QByteArray("A001 250"));
+        återaktivera();
+        app.select(desk->lstÅtgärd, 2);
+    }
+    before = visitFile();
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
+    dialogs.expectMessage(QString::fromUtf16(GetParam().message));
+    app.click(desk->cmdRegistrera);
+    visar(u"fokus="_s + QString::fromUtf16(GetParam().list));
+    expectNothingStored();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Listor, DeskListRefusals,
+    ::testing::Values(
+        Listfel{"IngenTaxekod", u"OBS! Du har inte valt någon taxekod i listan Taxekod!", u"lstTaxekod"},
+        Listfel{"IngenAtgard", u"OBS! Du har inte valt någon åtgärd i listan Åtgärd!", u"lstÅtgärd"},
+        Listfel{"TaxekodBorta",
+                u"OBS! Den valda taxekoden i listan Taxekod finns inte längre i Taxa.txt!", u"lstTaxekod"},
+        Listfel{"AtgardBorta",
+                u"OBS! Den valda åtgärden i listan Åtgärd finns inte längre i Åtgärd.txt!", u"lstÅtgärd"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DeskChecks, AReceiptNumberThatIsNoReceiptNumber)
+{
+    openReceipt3();
+    for (const char16_t* caption : {u"40000", u"32768", u"abc", u"0", u"-5"}) {
+        // Showing a number the table does not hold empties the desk's boxes; fill them again.
+        desk->lblKvittoNr.setCaption(QString::fromUtf16(caption));
+        ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
+        desk->txtPersonnummer.setText(u"191212121212"_s);
+        desk->txtKombikakod.setText(u"12345ABCD67"_s);
+        dialogs.expectMessage(u"OBS! Kvittonummer \"%1\" går inte att registrera!\n"
+                              u"Ett kvittonummer är ett tal från 1 till 32767."_s.arg(QString::fromUtf16(caption)));
+        app.click(desk->cmdRegistrera);
+        expectNothingStored();
+    }
+}
+
+} // namespace

@@ -6,6 +6,7 @@
 // `visar` for the few things a step is about, `bild` for "this changed nothing".
 
 #include "data/visitrecord.h"
+#include "desk/fieldchecks.h"
 #include "support/deskfixture.h"
 
 #include <QStringList>

@@ -1,133 +1,67 @@
 // The desk without the mouse: access keys, Tab, Enter, F3 and the menus are enough to register
 // a visit, browse back to it and void it.
 
-#include "support/deskfixture.h"
+#include "desk/desk_scenario.h"
 
 #include <set>
 
 namespace {
 
-QString s(const char16_t* text) { return QString::fromUtf16(text); }
-
 constexpr int Tab = 9;
 constexpr int Enter = 13;
-constexpr int F3 = 114;
 
-class DeskKeyboard : public DeskFixture {
+class DeskKeyboard : public DeskScenario {
 protected:
-    void SetUp() override { writeClinicFiles(); }
-
-    void start(int visits)
-    {
-        writeNumberedVisits(visits);
-        startDesk();
-    }
-
     // Types into the box that holds the focus, as the keys would; the box must have it already.
     void skriv(const QString& text)
     {
         auto* box = dynamic_cast<ui::TextBox*>(desk->focused());
-        ASSERT_NE(box, nullptr) << "the focus is on " << focusName();
+        ASSERT_NE(box, nullptr) << "the focus is on " << focusName().toStdString();
         ASSERT_TRUE(app.type(*box, text));
-        ASSERT_EQ(desk->focused(), box);
     }
-
     // Picks a list item as the arrow keys would, in the list that holds the focus.
     void välj(int index)
     {
         auto* list = dynamic_cast<ui::ListBox*>(desk->focused());
-        ASSERT_NE(list, nullptr) << "the focus is on " << focusName();
+        ASSERT_NE(list, nullptr) << "the focus is on " << focusName().toStdString();
         app.select(*list, index);
-        ASSERT_EQ(desk->focused(), list);
     }
-
     void alt(char16_t key) { ASSERT_TRUE(app.accessKey(QChar(key))) << "Alt+" << char(key); }
-
-    std::string focusName() const
-    {
-        return desk->focused() ? desk->focused()->name().toStdString() : std::string("-");
-    }
-
-    QByteArray field(const QByteArray& record, VisitField f) const
-    {
-        const FieldSpan span = spanOf(f);
-        return record.mid(span.offset, span.width);
-    }
 };
 
-// --- Access keys ---
-
-struct AccessKey {
-    const char* name;
-    char16_t key;
-    const char16_t* target; // the control that gets the focus
-    int value;              // a check box's value afterwards, -1 not a check box
-};
-
-class DeskAccessKeys : public DeskKeyboard, public ::testing::WithParamInterface<AccessKey> {};
-
-TEST_P(DeskAccessKeys, ReachTheirControl)
+// From a control no access key reaches, so that every key is a real move; a check box's key
+// also clicks it.
+TEST_F(DeskKeyboard, AccessKeysReachTheirControls)
 {
     start(3);
-    // Start from a control no access key reaches, so that every key is a real move.
-    ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
-
-    alt(GetParam().key);
-
-    EXPECT_EQ(focusName(), QString::fromUtf16(GetParam().target).toStdString());
-    if (GetParam().value >= 0) {
-        auto* box = dynamic_cast<ui::CheckBox*>(desk->control(s(GetParam().target)));
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->value(), GetParam().value) << "a check box's key also clicks it";
+    for (const auto& [key, target, value] : std::initializer_list<std::tuple<char16_t, const char16_t*, int>>{
+             {u'p', u"txtPersonnummer", -1}, {u'b', u"txtBesöksDatum", -1}, {u'x', u"lstTaxekod", -1},
+             {u'å', u"lstÅtgärd", -1}, {u'Å', u"lstÅtgärd", -1}, {u'v', u"txtVikKomkod", -1},
+             {u'k', u"txtKombikakod", -1}, {u'i', u"txtRemissFrån", -1}, {u'm', u"txtRemissDatum", -1},
+             {u'l', u"lstRemissTill", -1}, {u'y', u"optBesök(0)", -1}, {u'e', u"optBesök(1)", -1},
+             {u'u', u"chkAkutbesök", 1}, {u's', u"chkSmittskydd", 1}, {u'o', u"chkNypost", 1},
+             {u'f', u"chkKvitto", 1}, {u'r', u"chkEjBetPatAvg", 1}}) {
+        ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
+        alt(key);
+        const QString name = QString::fromUtf16(target);
+        EXPECT_EQ(focusName(), name) << "Alt+" << QString(QChar(key)).toStdString();
+        if (value >= 0)
+            visar(name + u"="_s + QString::number(value));
     }
     EXPECT_TRUE(dialogs.messages().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lakare, DeskAccessKeys,
-    ::testing::Values(AccessKey{"Personnummer", u'p', u"txtPersonnummer", -1},
-                      AccessKey{"Besoksdatum", u'b', u"txtBesöksDatum", -1},
-                      AccessKey{"Taxekod", u'x', u"lstTaxekod", -1},
-                      AccessKey{"Atgard", u'å', u"lstÅtgärd", -1},
-                      AccessKey{"AtgardVersal", u'Å', u"lstÅtgärd", -1},
-                      AccessKey{"Vikarie", u'v', u"txtVikKomkod", -1},
-                      AccessKey{"Kombikakod", u'k', u"txtKombikakod", -1},
-                      AccessKey{"RemissRam", u'i', u"txtRemissFrån", -1},
-                      AccessKey{"RemissDatum", u'm', u"txtRemissDatum", -1},
-                      AccessKey{"RemissTill", u'l', u"lstRemissTill", -1},
-                      AccessKey{"Nybesok", u'y', u"optBesök(0)", -1},
-                      AccessKey{"Aterbesok", u'e', u"optBesök(1)", -1},
-                      AccessKey{"Akutbesok", u'u', u"chkAkutbesök", 1},
-                      AccessKey{"Smittskydd", u's', u"chkSmittskydd", 1},
-                      AccessKey{"NyPost", u'o', u"chkNypost", 1},
-                      AccessKey{"Kvitto", u'f', u"chkKvitto", 1},
-                      AccessKey{"EjErlagt", u'r', u"chkEjBetPatAvg", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(DeskKeyboard, BrowseButtonsAnswerTheirKeys)
-{
-    start(3);
-    alt(u'd');
-    EXPECT_EQ(desk->lblKvittoNr.caption(), QStringLiteral("2"));
-    alt(u'n');
-    EXPECT_EQ(desk->lblKvittoNr.caption(), QStringLiteral("3"));
-    alt(u'n');
-    EXPECT_EQ(desk->lblKvittoNr.caption(), QStringLiteral("4"));
 }
 
 TEST_F(DeskKeyboard, ReserveRowsAnswerTheirKeysOnlyWhenShown)
 {
     start(3);
     EXPECT_FALSE(app.accessKey(QChar(u'ö'))) << "the birth-date row is hidden";
-
     app.chooseMenu(*desk->mnuIdTyp[1]);
     ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
-    alt(u'r');
-    EXPECT_EQ(desk->focused(), &desk->txtFödelsedatum) << "&Reservnummer: stands before the birth date";
-    EXPECT_EQ(desk->chkEjBetPatAvg.value(), 0);
+    alt(u'r'); // "&Reservnummer:" stands before the birth date
+    visar(u"fokus=txtFödelsedatum; chkEjBetPatAvg=0"_s);
     ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
     alt(u'ö');
-    EXPECT_EQ(desk->focused(), &desk->txtFödelsedatum);
+    visar(u"fokus=txtFödelsedatum"_s);
     EXPECT_FALSE(app.accessKey(QChar(u'p'))) << "the personnummer row is hidden";
 }
 
@@ -142,7 +76,7 @@ TEST_F(DeskKeyboard, VoidingFieldAnswersItsKeyForAPhysiotherapist)
     EXPECT_FALSE(app.accessKey(QChar(u'l')));
     app.chooseMenu(*desk->mnuNyReg[1]);
     alt(u'l');
-    EXPECT_EQ(desk->focused(), &desk->txtMakulering);
+    visar(u"fokus=txtMakulering"_s);
 }
 
 TEST_F(DeskKeyboard, MenuAccessKeysAreDistinctOnEachLevel)
@@ -157,62 +91,39 @@ TEST_F(DeskKeyboard, MenuAccessKeysAreDistinctOnEachLevel)
         std::set<QChar> keys;
         for (const auto& item : menu->children()) {
             const QChar key = ui::accessKeyOf(item->caption());
-            if (key.isNull())
-                continue;
-            EXPECT_TRUE(keys.insert(key).second)
+            EXPECT_TRUE(key.isNull() || keys.insert(key).second)
                 << "Alt+" << QString(key).toStdString() << " twice in " << menu->name().toStdString();
         }
         EXPECT_EQ(keys, expected) << menu->name().toStdString();
     }
 }
 
-// --- Tab ---
-
 TEST_F(DeskKeyboard, TabGoesRoundTheDeskInItsOrder)
 {
     start(3);
-    ASSERT_EQ(desk->focused(), &desk->txtPersonnummer);
-    const std::vector<const char16_t*> expected{
-        u"txtBesöksDatum", u"lstTaxekod", u"lstÅtgärd", u"txtVikKomkod", u"txtKombikakod",
-        u"txtRemissFrån", u"txtRemissDatum", u"lstRemissTill", u"chkSmittskydd",
-        u"chkAkutbesök", u"optBesök(0)", u"chkNypost", u"chkKvitto", u"cmdFöregående",
-        u"cmdNästa", u"cmdRegistrera", u"chkEjBetPatAvg", u"chkDubletter", u"txtDiagnoskod",
-        u"cmdSök", u"txtPersonnummer"};
-    for (const char16_t* name : expected) {
+    QStringList order{focusName()};
+    for (int i = 0; i < 21; ++i) {
         app.keyDown(Tab);
-        EXPECT_EQ(focusName(), QString::fromUtf16(name).toStdString());
+        order << focusName();
     }
+    EXPECT_EQ(order.join(u' '),
+              u"txtPersonnummer txtBesöksDatum lstTaxekod lstÅtgärd txtVikKomkod txtKombikakod "
+              u"txtRemissFrån txtRemissDatum lstRemissTill chkSmittskydd chkAkutbesök optBesök(0) "
+              u"chkNypost chkKvitto cmdFöregående cmdNästa cmdRegistrera chkEjBetPatAvg chkDubletter "
+              u"txtDiagnoskod cmdSök txtPersonnummer"_s);
     app.keyDown(Tab, 1);
-    EXPECT_EQ(focusName(), "cmdSök") << "Shift+Tab goes back";
-    EXPECT_EQ(desk->lblKvittoNr.caption(), QStringLiteral("3")) << "Tab clicks no button";
+    visar(u"fokus=cmdSök; kvitto=3"_s); // Shift+Tab goes back; Tab clicks no button
     EXPECT_TRUE(dialogs.messages().empty());
 }
-
-TEST_F(DeskKeyboard, InVoidingModeTabReachesTheVoidingFieldAfterTheVisitType)
-{
-    start(3);
-    app.chooseMenu(*desk->mnuNyReg[1]);
-    ASSERT_TRUE(app.focusByUser(*desk->optBesök[0]));
-    app.keyDown(Tab);
-    EXPECT_EQ(desk->focused(), &desk->txtMakulering);
-    app.keyDown(Tab);
-    EXPECT_EQ(desk->focused(), &desk->chkNypost);
-}
-
-// --- A whole day's work without the mouse ---
 
 TEST_F(DeskKeyboard, RegisterBrowseBackAndVoidWithTheKeyboardOnly)
 {
     start(2);
-    ASSERT_EQ(desk->focused(), &desk->txtPersonnummer);
-
-    // A new receipt: Alt+N on the last one.
-    alt(u'n');
-    ASSERT_EQ(desk->lblKvittoNr.caption(), QStringLiteral("3"));
-    ASSERT_EQ(desk->focused(), &desk->txtPersonnummer);
-    skriv(QStringLiteral("190001010008"));
+    alt(u'n'); // a new receipt: Alt+N on the last one
+    visar(u"kvitto=3; fokus=txtPersonnummer"_s);
+    skriv(u"190001010008"_s);
     app.keyDown(Tab);
-    skriv(QStringLiteral("261208"));
+    skriv(u"261208"_s);
     app.keyDown(Tab);
     välj(0); // tariff 01
     alt(u'å');
@@ -221,50 +132,37 @@ TEST_F(DeskKeyboard, RegisterBrowseBackAndVoidWithTheKeyboardOnly)
     app.keyDown(Enter);
 
     const QByteArray visitBytes = storedRecord(3);
-    ASSERT_EQ(visitBytes.size(), 95);
-    EXPECT_EQ(field(visitBytes, VisitField::Registreringstyp), QByteArray("1"));
-    EXPECT_EQ(field(visitBytes, VisitField::Kvittonummer), QByteArray("00000003"));
-    EXPECT_EQ(field(visitBytes, VisitField::IdNummer), QByteArray("190001010008"));
-    EXPECT_EQ(field(visitBytes, VisitField::Besöksdatum), QByteArray("261208"));
-    EXPECT_EQ(field(visitBytes, VisitField::Taxekod), QByteArray("01"));
-    EXPECT_EQ(field(visitBytes, VisitField::Patientavgift), QByteArray("100"));
-    EXPECT_EQ(field(visitBytes, VisitField::Åtgärd), QByteArray("B002"));
-    EXPECT_EQ(field(visitBytes, VisitField::Åtgärdsbelopp), QByteArray(" 500"));
-    EXPECT_EQ(field(visitBytes, VisitField::Akutbesök), QByteArray("1"));
+    EXPECT_EQ(visitBytes, record({u"1", u"12345ABCD67", u"     ", u"00000003", u"F", u"190001010008",
+                                  u"P", u"      ", u"261208", u"0", u"1", u"01", u"0", u"B002",
+                                  u"           ", u"      ", u"00", u"100", u" 500", u"    ", u"     "}));
 
     // Back to receipt 2 and forward again: the stored visit is shown as registered.
     alt(u'd');
-    ASSERT_EQ(desk->lblKvittoNr.caption(), QStringLiteral("2"));
+    visar(u"kvitto=2"_s);
     alt(u'n');
-    ASSERT_EQ(desk->lblKvittoNr.caption(), QStringLiteral("3"));
-    EXPECT_EQ(desk->txtPersonnummer.text(), QStringLiteral("190001010008"));
-    EXPECT_EQ(desk->chkAkutbesök.value(), 1);
+    visar(u"kvitto=3; txtPersonnummer=190001010008; chkAkutbesök=1"_s);
 
-    // Void it on a new receipt.
+    // Void it on a new receipt; in voiding mode Tab reaches the voiding field after the visit type.
     alt(u'n');
-    ASSERT_EQ(desk->lblKvittoNr.caption(), QStringLiteral("4"));
     app.chooseMenu(*desk->mnuNyReg[1]);
-    for (int i = 0; i < 30 && desk->focused() != &desk->txtMakulering; ++i)
-        app.keyDown(Tab);
-    ASSERT_EQ(desk->focused(), &desk->txtMakulering);
-    skriv(QStringLiteral("3"));
+    alt(u'y');
+    app.keyDown(Tab);
+    visar(u"kvitto=4; fokus=txtMakulering"_s);
+    skriv(u"3"_s);
     app.keyDown(F3);
-    EXPECT_EQ(desk->focused(), &desk->txtPersonnummer);
+    visar(u"fokus=txtPersonnummer"_s);
     app.keyDown(Enter);
 
     VisitRecord expected = VisitRecord::fromBytes(visitBytes);
-    expected.setText(VisitField::Registreringstyp, QStringLiteral("2"));
+    expected.setText(VisitField::Registreringstyp, u"2"_s);
     EXPECT_EQ(storedRecord(4), expected.bytes().toByteArray());
     EXPECT_EQ(storedRecord(3), visitBytes) << "the voided visit is never changed";
 
     // The voiding record shows as one.
     alt(u'd');
-    EXPECT_TRUE(desk->mnuNyReg[0]->checked());
+    visar(u"nyreg=N"_s);
     alt(u'n');
-    EXPECT_EQ(desk->lblKvittoNr.caption(), QStringLiteral("4"));
-    EXPECT_TRUE(desk->mnuNyReg[1]->checked());
-    EXPECT_TRUE(desk->txtMakulering.visible());
-    EXPECT_EQ(desk->txtMakulering.text(), QStringLiteral("00000003"));
+    visar(u"kvitto=4; nyreg=M; makulering=syns; txtMakulering=00000003"_s);
     EXPECT_TRUE(dialogs.messages().empty());
 }
 

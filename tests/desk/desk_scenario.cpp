@@ -1,7 +1,6 @@
 #include "desk/desk_scenario.h"
 
 #include "data/codec.h"
-#include "data/codetables.h"
 
 #include <QDir>
 #include <QLocale>
@@ -33,6 +32,24 @@ QChar rad(const ui::Label& label, const ui::TextBox& box, char letter)
     if (!box.visible())
         return box.enabled() ? u':' : u'.';
     return box.enabled() ? QChar::fromLatin1(letter) : QChar::fromLatin1(letter).toLower();
+}
+
+// What a control holds: a box's text, a list's index, a check box's or option's value, or the
+// caption of anything else.
+QString innehåll(const ui::Control& c)
+{
+    switch (c.kind()) {
+    case ui::ControlKind::TextBox:
+        return static_cast<const ui::TextBox&>(c).text();
+    case ui::ControlKind::ListBox:
+        return QString::number(static_cast<const ui::ListBox&>(c).listIndex());
+    case ui::ControlKind::CheckBox:
+        return QString::number(static_cast<const ui::CheckBox&>(c).value());
+    case ui::ControlKind::OptionButton:
+        return QString::number(static_cast<const ui::OptionButton&>(c).value());
+    default:
+        return c.caption();
+    }
 }
 
 void addMenu(QStringList& out, const ui::MenuItem& item)
@@ -119,18 +136,6 @@ QByteArray DeskScenario::record(std::initializer_list<const char16_t*> fields)
     return bytes;
 }
 
-QString DeskScenario::taxaFel() const
-{
-    TariffTable scratch;
-    return codetables::HämtaTaxeFil(QDir(dir.path()), scratch).error;
-}
-
-QString DeskScenario::åtgärdFel() const
-{
-    ProcedureTable scratch;
-    return codetables::HämtaÅtgärdsFil(QDir(dir.path()), scratch).error;
-}
-
 VisitRecord DeskScenario::reservbesök(int receipt)
 {
     VisitRecord r = visit(receipt, QString(), u"261130"_s, u"03"_s, u"C003"_s);
@@ -194,22 +199,7 @@ void DeskScenario::visar(const QString& spec, std::source_location where) const
         if (!actual) {
             const ui::Control* c = d.control(key);
             ASSERT_NE(c, nullptr) << "no control " << key.toStdString();
-            switch (c->kind()) {
-            case ui::ControlKind::TextBox:
-                actual = static_cast<const ui::TextBox*>(c)->text();
-                break;
-            case ui::ControlKind::ListBox:
-                actual = QString::number(static_cast<const ui::ListBox*>(c)->listIndex());
-                break;
-            case ui::ControlKind::CheckBox:
-                actual = QString::number(static_cast<const ui::CheckBox*>(c)->value());
-                break;
-            case ui::ControlKind::OptionButton:
-                actual = QString::number(static_cast<const ui::OptionButton*>(c)->value());
-                break;
-            default:
-                actual = c->caption();
-            }
+            actual = innehåll(*c);
         }
         EXPECT_EQ(actual->toStdString(), expected.toStdString()) << key.toStdString();
     }
@@ -218,25 +208,17 @@ void DeskScenario::visar(const QString& spec, std::source_location where) const
 QStringList DeskScenario::bild() const
 {
     QStringList out{u"caption '%1' focus %2"_s.arg(desk->caption(), focusName())};
-    for (const auto& c : desk->controls()) {
-        QString line = u"%1 '%2' vis=%3 en=%4 geo=%5,%6,%7,%8"_s.arg(c->name(), c->caption())
-                           .arg(c->visible())
-                           .arg(c->enabled())
-                           .arg(c->left())
-                           .arg(c->top())
-                           .arg(c->width())
-                           .arg(c->height());
-        if (c->kind() == ui::ControlKind::TextBox)
-            line += u" text='%1'"_s.arg(static_cast<const ui::TextBox&>(*c).text());
-        else if (c->kind() == ui::ControlKind::ListBox)
-            line += u" items=%1 index=%2"_s.arg(static_cast<const ui::ListBox&>(*c).listCount())
-                        .arg(static_cast<const ui::ListBox&>(*c).listIndex());
-        else if (c->kind() == ui::ControlKind::CheckBox)
-            line += u" value=%1"_s.arg(static_cast<const ui::CheckBox&>(*c).value());
-        else if (c->kind() == ui::ControlKind::OptionButton)
-            line += u" value=%1"_s.arg(static_cast<const ui::OptionButton&>(*c).value());
-        out << line;
-    }
+    for (const auto& c : desk->controls())
+        out << u"%1 '%2' vis=%3 en=%4 geo=%5,%6,%7,%8 %9"_s.arg(c->name(), c->caption())
+                   .arg(c->visible())
+                   .arg(c->enabled())
+                   .arg(c->left())
+                   .arg(c->top())
+                   .arg(c->width())
+                   .arg(c->height())
+                   .arg(innehåll(*c) + (c->kind() == ui::ControlKind::ListBox
+                                        ? u" items=%1"_s.arg(static_cast<const ui::ListBox&>(*c).listCount())
+                                        : QString()));
     addMenu(out, desk->menuBar());
     return out;
 }

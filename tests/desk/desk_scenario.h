@@ -41,10 +41,6 @@ protected:
     // The 21 fields of a record, each written out at its full width, joined into its bytes.
     static QByteArray record(std::initializer_list<const char16_t*> fields);
 
-    // The message a read of a code file gives as the folder is now.
-    QString taxaFel() const;
-    QString åtgärdFel() const;
-
     // A reserve number with a good check digit, and a birth date to go with it.
     static QString reservnummer() { return u"1234567898"_s; }
     static QString födelsedatum() { return u"450312"_s; }

@@ -1,5 +1,4 @@
-// The desk without the mouse: access keys, Tab, Enter, F3 and the menus are enough to register
-// a visit, browse back to it and void it.
+// The desk without the mouse: access keys and Tab reach every control a receptionist needs.
 
 #include "desk/desk_scenario.h"
 
@@ -8,24 +7,9 @@
 namespace {
 
 constexpr int Tab = 9;
-constexpr int Enter = 13;
 
 class DeskKeyboard : public DeskScenario {
 protected:
-    // Types into the box that holds the focus, as the keys would; the box must have it already.
-    void skriv(const QString& text)
-    {
-        auto* box = dynamic_cast<ui::TextBox*>(desk->focused());
-        ASSERT_NE(box, nullptr) << "the focus is on " << focusName().toStdString();
-        ASSERT_TRUE(app.type(*box, text));
-    }
-    // Picks a list item as the arrow keys would, in the list that holds the focus.
-    void välj(int index)
-    {
-        auto* list = dynamic_cast<ui::ListBox*>(desk->focused());
-        ASSERT_NE(list, nullptr) << "the focus is on " << focusName().toStdString();
-        app.select(*list, index);
-    }
     void alt(char16_t key) { ASSERT_TRUE(app.accessKey(QChar(key))) << "Alt+" << char(key); }
 };
 
@@ -116,54 +100,22 @@ TEST_F(DeskKeyboard, TabGoesRoundTheDeskInItsOrder)
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
-TEST_F(DeskKeyboard, RegisterBrowseBackAndVoidWithTheKeyboardOnly)
+// The whole day's work without the mouse (register, browse back, void with F3) is driven through
+// the Qt backend in the Qt tests; here the keys it rests on.
+TEST_F(DeskKeyboard, BrowseKeysAndTheVoidingFieldInTheTabOrder)
 {
-    start(2);
-    alt(u'n'); // a new receipt: Alt+N on the last one
-    visar(u"kvitto=3; fokus=txtPersonnummer"_s);
-    skriv(u"190001010008"_s);
-    app.keyDown(Tab);
-    skriv(u"261208"_s);
-    app.keyDown(Tab);
-    välj(0); // tariff 01
-    alt(u'å');
-    välj(1); // procedure B002
-    alt(u'u');
-    app.keyDown(Enter);
-
-    const QByteArray visitBytes = storedRecord(3);
-    EXPECT_EQ(visitBytes, record({u"1", u"12345ABCD67", u"     ", u"00000003", u"F", u"190001010008",
-                                  u"P", u"      ", u"261208", u"0", u"1", u"01", u"0", u"B002",
-                                  u"           ", u"      ", u"00", u"100", u" 500", u"    ", u"     "}));
-
-    // Back to receipt 2 and forward again: the stored visit is shown as registered.
+    start(3);
     alt(u'd');
     visar(u"kvitto=2"_s);
     alt(u'n');
-    visar(u"kvitto=3; txtPersonnummer=190001010008; chkAkutbesök=1"_s);
-
-    // Void it on a new receipt; in voiding mode Tab reaches the voiding field after the visit type.
     alt(u'n');
+    visar(u"kvitto=4"_s);
     app.chooseMenu(*desk->mnuNyReg[1]);
     alt(u'y');
     app.keyDown(Tab);
-    visar(u"kvitto=4; fokus=txtMakulering"_s);
-    skriv(u"3"_s);
-    app.keyDown(F3);
-    visar(u"fokus=txtPersonnummer"_s);
-    app.keyDown(Enter);
-
-    VisitRecord expected = VisitRecord::fromBytes(visitBytes);
-    expected.setText(VisitField::Registreringstyp, u"2"_s);
-    EXPECT_EQ(storedRecord(4), expected.bytes().toByteArray());
-    EXPECT_EQ(storedRecord(3), visitBytes) << "the voided visit is never changed";
-
-    // The voiding record shows as one.
-    alt(u'd');
-    visar(u"nyreg=N"_s);
-    alt(u'n');
-    visar(u"kvitto=4; nyreg=M; makulering=syns; txtMakulering=00000003"_s);
-    EXPECT_TRUE(dialogs.messages().empty());
+    visar(u"fokus=txtMakulering"_s);
+    app.keyDown(Tab);
+    visar(u"fokus=chkNypost"_s);
 }
 
 } // namespace

@@ -115,7 +115,7 @@ TEST_F(DeskScenario, ASkattInTheSettingsComesBackAtEveryReset)
 
 // The box that goes away is emptied as it is hidden: a half-typed number in it is dropped
 // without a message. The rows keep their places; only the frame's height changes.
-TEST_F(DeskMenus, TheIdentityTypeSwitchesTheRows)
+TEST_F(DeskMenus, TheIdentityTypeSwitchesTheRowsWhenChosen)
 {
     const auto tops = [this] {
         return QList<int>{desk->txtReservnummer.top(), desk->lblReservnummer.top(),
@@ -134,16 +134,12 @@ TEST_F(DeskMenus, TheIdentityTypeSwitchesTheRows)
     visar(u"idtyp=P; rader=P..; ram=850; fokus=txtPersonnummer; txtPersonnummer=;"
           u"txtReservnummer=; txtFödelsedatum="_s);
     EXPECT_EQ(tops(), before);
-}
 
-// "Personnummer" when already checked keeps the typed number, but still empties the reserve
-// fields: activation puts the mark back on "Personnummer" and leaves a reserve number shown.
-TEST_F(DeskMenus, PersonnummerWhenAlreadyChecked)
-{
+    // "Personnummer" when already checked keeps the typed number, but still empties the reserve
+    // fields: activation puts the mark back on "Personnummer" and leaves a reserve number shown.
     ASSERT_TRUE(app.type(desk->txtPersonnummer, u"190001010008"_s));
     app.chooseMenu(*desk->mnuIdTyp[0]);
     visar(u"idtyp=P; txtPersonnummer=190001010008"_s);
-
     app.chooseMenu(*desk->mnuIdTyp[1]);
     ASSERT_TRUE(app.type(desk->txtFödelsedatum, u"450101"_s));
     ASSERT_TRUE(app.type(desk->txtReservnummer, u"0001010008"_s));
@@ -198,8 +194,8 @@ TEST_F(DeskMenus, TheTariffListShowsTheFeeAndSetsTheCode)
 }
 
 // Activation resets the modes but not the boxes; it clears infection control (bringing back the
-// identity) and "Ej erlagt".
-TEST_F(DeskMenus, ActivationResetsTheModes)
+// identity) and "Ej erlagt". A new receipt resets the modes too.
+TEST_F(DeskMenus, ActivationAndANewReceiptResetTheModes)
 {
     app.chooseMenu(*desk->mnuNyReg[1]);
     app.chooseMenu(*desk->mnuSkatt[1]);
@@ -213,15 +209,12 @@ TEST_F(DeskMenus, ActivationResetsTheModes)
     app.click(desk->chkEjBetPatAvg);
     återaktivera();
     visar(u"chkSmittskydd=0; chkEjBetPatAvg=0; txtPersonnummer=191212121212; rader=P..; idtyp=P"_s);
-}
 
-TEST_F(DeskMenus, ANewReceiptResetsTheModes)
-{
+    // So does a new receipt; the voiding field stays until the next registration or mode choice.
     app.chooseMenu(*desk->mnuNyReg[1]);
     app.chooseMenu(*desk->mnuSkatt[1]);
     app.click(desk->chkSmittskydd);
-    app.click(desk->cmdNästa); // opens receipt 4
-    // The voiding field stays until the next registration or mode choice.
+    app.click(desk->cmdNästa);
     visar(u"kvitto=4; nyreg=N; skatt=F; idtyp=P; chkSmittskydd=0; makulering=syns"_s);
     app.chooseMenu(*desk->mnuNyReg[0]);
     visar(u"makulering=dold"_s);

@@ -3,13 +3,27 @@
 
 #include "desk/desk_scenario.h"
 
+#include "data/codetables.h"
 #include "data/visitfile.h"
 
 #include <QFile>
 
 namespace {
 
-using DeskStartup = DeskScenario;
+class DeskStartup : public DeskScenario {
+protected:
+    // The message a read of a code file gives as the folder is now.
+    QString taxaFel() const
+    {
+        TariffTable scratch;
+        return codetables::HämtaTaxeFil(QDir(dir.path()), scratch).error;
+    }
+    QString åtgärdFel() const
+    {
+        ProcedureTable scratch;
+        return codetables::HämtaÅtgärdsFil(QDir(dir.path()), scratch).error;
+    }
+};
 
 TEST_F(DeskStartup, ShowsTheLastOf120ReceiptsWithTheClinicsDefaultsAndComesBackToIt)
 {

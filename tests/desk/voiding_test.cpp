@@ -28,9 +28,16 @@ TEST_F(DeskVoiding, MakuleringShowsTheFieldAndNyregistreringHidesIt)
     visar(u"nyreg=M; makulering=syns; lblMakulering=Maku&lerat kvittonr:; fokus=txtDiagnoskod;"
           u"txtMakulering="_s + number); // neither the focus nor the number is touched
     EXPECT_EQ(desk->värden().Registreringstyp, u"2"_s);
+    ASSERT_TRUE(app.type(desk->txtMakulering, u"9"_s));
     app.chooseMenu(*desk->mnuNyReg[0]);
     visar(u"nyreg=N; makulering=dold"_s);
     EXPECT_EQ(desk->värden().Registreringstyp, u"1"_s);
+
+    // Registration mode asks nothing, whatever the voiding field holds.
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, u"190001010008"_s));
+    app.click(desk->cmdRegistrera);
+    EXPECT_EQ(field(storedRecord(3), VisitField::Registreringstyp), QByteArray("1"));
+    EXPECT_EQ(field(storedRecord(3), VisitField::Kvittonummer), QByteArray("00000003"));
 }
 
 // Digits only; a blank inside the digits is judged as a non-digit, and only blanks around good
@@ -169,24 +176,15 @@ TEST_F(DeskVoiding, AVoidingRecordCarriesTheVoidedNumber)
               record({u"2", u"12345ABCD67", u"     ", u"00000012", u"F", u"191212121212", u"P",
                       u"      ", u"261213", u"0", u"0", u"02", u"0", u"A001", u"           ",
                       u"      ", u"00", u"200", u" 250", u"    ", u"     "}));
-}
 
-// Registering again on the voiding record replaces it: no question about the earlier voiding,
-// which is the very record being replaced.
-TEST_F(DeskVoiding, AfterRegisteringTheDeskStaysInVoidingModeOnTheVoidingRecord)
-{
-    start(3);
-    öppnaMakulering();
-    ASSERT_TRUE(app.type(desk->txtMakulering, u"2"_s));
-    app.keyDown(F3);
-    app.pressEnter();
-    visar(u"kvitto=4; nyreg=M; makulering=syns"_s);
-
+    // The desk stays in voiding mode on the voiding record; registering again replaces it,
+    // without a question about the earlier voiding, which is the very record being replaced.
+    visar(u"kvitto=13; nyreg=M; makulering=syns"_s);
     ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"K30"_s));
     app.pressEnter();
-    EXPECT_EQ(visitFile().size(), 4 * 95);
-    EXPECT_EQ(field(storedRecord(4), VisitField::Diagnoskod), QByteArray("K30  "));
-    EXPECT_EQ(field(storedRecord(4), VisitField::Kvittonummer), QByteArray("00000002"));
+    EXPECT_EQ(visitFile().size(), 13 * 95);
+    EXPECT_EQ(field(storedRecord(13), VisitField::Diagnoskod), QByteArray("K30  "));
+    EXPECT_EQ(field(storedRecord(13), VisitField::Kvittonummer), QByteArray("00000012"));
 }
 
 // After F3 the personnummer and visit date of receipt 12 are on the desk: the duplicate warning
@@ -317,18 +315,6 @@ TEST_F(DeskVoiding, VoidingTheReceiptShownIsAskedForFirst)
     EXPECT_EQ(visitFile().left(2 * 95), before.left(2 * 95));
     EXPECT_EQ(field(storedRecord(3), VisitField::Registreringstyp), QByteArray("2"));
     EXPECT_EQ(field(storedRecord(3), VisitField::Kvittonummer), QByteArray("00000003"));
-}
-
-TEST_F(DeskVoiding, RegistrationModeAsksNothingWhateverTheVoidingFieldHolds)
-{
-    start(3);
-    öppnaMakulering();
-    ASSERT_TRUE(app.type(desk->txtMakulering, u"9"_s));
-    app.chooseMenu(*desk->mnuNyReg[0]);
-    ASSERT_TRUE(app.type(desk->txtPersonnummer, u"190001010008"_s));
-    app.click(desk->cmdRegistrera);
-    EXPECT_EQ(field(storedRecord(4), VisitField::Registreringstyp), QByteArray("1"));
-    EXPECT_EQ(field(storedRecord(4), VisitField::Kvittonummer), QByteArray("00000004"));
 }
 
 } // namespace

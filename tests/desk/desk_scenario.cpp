@@ -92,6 +92,16 @@ void DeskScenario::start(const std::vector<VisitRecord>& records)
     ASSERT_FALSE(desk->startFailed());
 }
 
+void DeskScenario::openReceipt3(const SettingsRecord& settings)
+{
+    writeSettings(settings);
+    start(2);
+    before = visitFile();
+    app.click(desk->cmdNästa);
+    ASSERT_EQ(kvitto(), u"3"_s);
+    ASSERT_TRUE(app.focusByUser(desk->txtDiagnoskod));
+}
+
 void DeskScenario::återaktivera()
 {
     AnnatFönster annat(app);

@@ -26,6 +26,10 @@ protected:
     void start(int visits);
     // The desk started on the records given.
     void start(const std::vector<VisitRecord>& records);
+    // Two stored visits (kept in `before`) and the clinic's `settings`; "Nästa >>" opens receipt 3
+    // with the defaults, and the focus goes to the diagnosis box, which has no check of its own.
+    void openReceipt3(const SettingsRecord& settings = clinicSettings());
+    QByteArray before;
 
     // Leaves the desk for another window of the program and comes back: an activation.
     void återaktivera();

@@ -13,18 +13,7 @@
 
 namespace {
 
-class Register : public DeskScenario {
-protected:
-    // Two stored visits; "Nästa >>" opens receipt 3 with the clinic's defaults.
-    void openReceipt3()
-    {
-        start(2);
-        before = visitFile();
-        app.click(desk->cmdNästa);
-        ASSERT_EQ(kvitto(), u"3"_s);
-    }
-    QByteArray before;
-};
+using Register = DeskScenario;
 
 TEST_F(Register, APersonnummerVisitWithEveryFieldFilled)
 {

@@ -5,30 +5,22 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDate>
-#include <QValidator>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QValidator>
 #include <gtest/gtest.h>
 
 using namespace ui;
+using namespace Qt::Literals::StringLiterals;
 using ui::qt::answerOf;
 using ui::qt::buildInputDialog;
 using ui::qt::buildMessageBox;
 
 namespace {
-
-QStringList buttonTexts(const QMessageBox& box)
-{
-    QStringList texts;
-    for (QAbstractButton* b : box.buttons())
-        texts << b->text();
-    texts.sort();
-    return texts;
-}
 
 QAbstractButton* buttonNamed(const QMessageBox& box, const QString& text)
 {
@@ -38,69 +30,50 @@ QAbstractButton* buttonNamed(const QMessageBox& box, const QString& text)
     return nullptr;
 }
 
-TEST(MessageBox, OkMessageHasTheApplicationTitleOneButtonAndNoIcon)
+// Title (the program's when none is given), Swedish buttons, the default button, the icon,
+// and the answer the button pressed gives.
+TEST(MessageBox, IsBuiltWithTitleButtonsAndIconAndAnswersByTheButton)
 {
-    auto box = buildMessageBox(QStringLiteral("OBS! Felaktigt personnummer."), Buttons::Ok,
-                               Icon::None, AppTitle, nullptr);
-    EXPECT_EQ(box->windowTitle(), QStringLiteral("Vilmer 6.02"));
-    EXPECT_EQ(box->text(), QStringLiteral("OBS! Felaktigt personnummer."));
-    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-    EXPECT_EQ(buttonTexts(*box), QStringList{QStringLiteral("OK")});
-    EXPECT_EQ(box->defaultButton(), buttonNamed(*box, QStringLiteral("OK")));
-}
-
-TEST(MessageBox, EmptyTitleFallsBackToTheApplicationTitle)
-{
-    auto box = buildMessageBox(QStringLiteral("x"), Buttons::Ok, Icon::None, QString(), nullptr);
-    EXPECT_EQ(box->windowTitle(), QStringLiteral("Vilmer 6.02"));
-}
-
-TEST(MessageBox, QuestionHasSwedishYesAndNo)
-{
-    auto box = buildMessageBox(QStringLiteral("Vill du makulera kvitto 5?"), Buttons::YesNo,
-                               Icon::None, QStringLiteral("Makulering"), nullptr);
-    EXPECT_EQ(box->windowTitle(), QStringLiteral("Makulering"));
-    EXPECT_EQ(buttonTexts(*box), (QStringList{QStringLiteral("Ja"), QStringLiteral("Nej")}));
-    EXPECT_EQ(box->defaultButton(), buttonNamed(*box, QStringLiteral("Ja")));
-}
-
-TEST(MessageBox, TheButtonPressedIsTheAnswer)
-{
-    struct Row {
+    const struct {
+        QString title, shownTitle;
         Buttons buttons;
-        const char16_t* press;
-        Answer answer;
+        Icon icon;
+        QMessageBox::Icon shownIcon;
+        const char16_t *first, *second; // the first is the default button
+        Answer firstAnswer, secondAnswer;
+    } rows[] = {
+        {AppTitle, u"Vilmer 6.02"_s, Buttons::Ok, Icon::None, QMessageBox::NoIcon, u"OK", nullptr, Answer::Ok, {}},
+        {QString(), u"Vilmer 6.02"_s, Buttons::Ok, Icon::Information, QMessageBox::Information, u"OK", nullptr,
+         Answer::Ok, {}},
+        {u"Makulering"_s, u"Makulering"_s, Buttons::YesNo, Icon::None, QMessageBox::NoIcon, u"Ja", u"Nej",
+         Answer::Yes, Answer::No},
     };
-    const Row rows[] = {
-        {Buttons::Ok, u"OK", Answer::Ok},
-        {Buttons::YesNo, u"Ja", Answer::Yes},
-        {Buttons::YesNo, u"Nej", Answer::No},
-    };
-    for (const Row& row : rows) {
-        auto box = buildMessageBox(QStringLiteral("?"), row.buttons, Icon::None, AppTitle, nullptr);
-        QAbstractButton* button = buttonNamed(*box, QString::fromUtf16(row.press));
-        ASSERT_NE(button, nullptr);
-        button->click();
-        EXPECT_EQ(answerOf(*box), row.answer) << QString::fromUtf16(row.press).toStdString();
+    for (const auto& row : rows) {
+        auto box = buildMessageBox(u"Vill du makulera kvitto 5?"_s, row.buttons, row.icon, row.title, nullptr);
+        EXPECT_EQ(box->windowTitle(), row.shownTitle);
+        EXPECT_EQ(box->text(), u"Vill du makulera kvitto 5?"_s);
+        EXPECT_EQ(box->icon(), row.shownIcon);
+        EXPECT_EQ(box->buttons().size(), row.second ? 2 : 1);
+        QAbstractButton* first = buttonNamed(*box, QString::fromUtf16(row.first));
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(box->defaultButton(), first);
+        first->click();
+        EXPECT_EQ(answerOf(*box), row.firstAnswer);
+        if (row.second) {
+            auto again = buildMessageBox(u"?"_s, row.buttons, row.icon, row.title, nullptr);
+            EXPECT_EQ(answerOf(*again), Answer::No) << "closed without a button: the answer that changes nothing";
+            buttonNamed(*again, QString::fromUtf16(row.second))->click();
+            EXPECT_EQ(answerOf(*again), row.secondAnswer);
+        }
     }
-    // Closed without a button (Esc on a question): the answer that changes nothing.
-    auto box = buildMessageBox(QStringLiteral("?"), Buttons::YesNo, Icon::None, AppTitle, nullptr);
-    EXPECT_EQ(answerOf(*box), Answer::No);
-}
-
-TEST(MessageBox, ConfirmationCarriesTheInformationIcon)
-{
-    auto box = buildMessageBox(QStringLiteral("Filen är skapad."), Buttons::Ok, Icon::Information,
-                               AppTitle, nullptr);
-    EXPECT_EQ(box->icon(), QMessageBox::Information);
 }
 
 TEST(MessageBox, TextIsShownAsWrittenAndReadByScreenReaders)
 {
-    const QString text = QStringLiteral("OBS! <b>Kvitto</b> & <<  Föregående");
+    const QString text = u"OBS! <b>Kvitto</b> & <<  Föregående"_s;
     auto box = buildMessageBox(text, Buttons::Ok, Icon::None, AppTitle, nullptr);
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
-    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* label = box->findChild<QLabel*>(u"qt_msgbox_label"_s);
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), text);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
@@ -109,27 +82,19 @@ TEST(MessageBox, TextIsShownAsWrittenAndReadByScreenReaders)
     EXPECT_EQ(box->accessibleDescription(), text);
 }
 
-TEST(InputBox, CarriesPromptTitleAndProposedAnswer)
+TEST(InputBox, CarriesPromptTitleAndProposedAnswerAndRefusesTextOutsideWindows1252)
 {
-    auto dialog = buildInputDialog(QStringLiteral("Ange kvittonummer"), QStringLiteral("Gå till"),
-                                   QStringLiteral("12"), nullptr);
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Gå till"));
-    EXPECT_EQ(dialog->labelText(), QStringLiteral("Ange kvittonummer"));
-    EXPECT_EQ(dialog->textValue(), QStringLiteral("12"));
-    EXPECT_EQ(dialog->okButtonText(), QStringLiteral("OK"));
-    EXPECT_EQ(dialog->cancelButtonText(), QStringLiteral("Avbryt"));
-    auto untitled = buildInputDialog(QStringLiteral("?"), QString(), QString(), nullptr);
-    EXPECT_EQ(untitled->windowTitle(), QStringLiteral("Vilmer 6.02"));
-}
+    auto dialog = buildInputDialog(u"Ange kvittonummer"_s, u"Gå till"_s, u"12"_s, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), u"Gå till"_s);
+    EXPECT_EQ(dialog->labelText(), u"Ange kvittonummer"_s);
+    EXPECT_EQ(dialog->textValue(), u"12"_s);
+    EXPECT_EQ(dialog->okButtonText(), u"OK"_s);
+    EXPECT_EQ(dialog->cancelButtonText(), u"Avbryt"_s);
+    EXPECT_EQ(buildInputDialog(u"?"_s, QString(), QString(), nullptr)->windowTitle(), u"Vilmer 6.02"_s);
 
-TEST(InputBox, RefusesCharactersOutsideWindows1252)
-{
-    auto dialog = buildInputDialog(QStringLiteral("?"), QString(), QString(), nullptr);
     auto* edit = dialog->findChild<QLineEdit*>();
-    ASSERT_NE(edit, nullptr);
-    ASSERT_NE(edit->validator(), nullptr);
-    QString good = QStringLiteral("Åre 12 €");
-    QString bad = QStringLiteral("Ωmega");
+    ASSERT_TRUE(edit && edit->validator());
+    QString good = u"Åre 12 €"_s, bad = u"Ωmega"_s;
     int pos = 0;
     EXPECT_EQ(edit->validator()->validate(good, pos), QValidator::Acceptable);
     EXPECT_EQ(edit->validator()->validate(bad, pos), QValidator::Invalid);
@@ -138,12 +103,10 @@ TEST(InputBox, RefusesCharactersOutsideWindows1252)
 TEST(Clock, GivesTheFormatsTheWindowsPrint)
 {
     qt::QtClock clock;
-    const QDate today = QDate::currentDate();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{6}$")).match(clock.yymmdd()).hasMatch());
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^([01]\\d|2[0-3])[0-5]\\d$"))
-                    .match(clock.hhmm()).hasMatch()) << clock.hhmm().toStdString();
-    EXPECT_EQ(clock.shortDate(), today.toString(QStringLiteral("yyyy-MM-dd")));
+    EXPECT_EQ(clock.shortDate(), QDate::currentDate().toString(u"yyyy-MM-dd"_s));
     EXPECT_EQ(clock.yymmdd(), clock.shortDate().mid(2).remove(u'-'));
+    EXPECT_TRUE(QRegularExpression(u"^([01]\\d|2[0-3])[0-5]\\d$"_s).match(clock.hhmm()).hasMatch())
+        << clock.hhmm().toStdString();
 }
 
 TEST(Screen, HourglassIsTheWaitCursorAndComesOffAgain)

@@ -10,161 +10,126 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcutEvent>
 
 using namespace ui;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-TEST_F(QtWindowTest, StartPutsQtFocusOnTheFirstTabStop)
+TEST_F(QtWindowTest, ChangesFromCodeReachTheWidgetsWithoutEcho)
 {
-    EXPECT_EQ(form.focused(), &form.txtNamn);
-    EXPECT_EQ(QApplication::focusWidget(), widget(form.txtNamn));
-}
-
-TEST_F(QtWindowTest, TextSetFromCodeReachesTheBoxWithoutEcho)
-{
-    form.txtNamn.setText(QStringLiteral("Anna"));
-    form.txtKod.setText(QStringLiteral("K1"));
-    EXPECT_EQ(widget<QLineEdit>(form.txtNamn)->text(), QStringLiteral("Anna"));
-    EXPECT_EQ(widget<QLineEdit>(form.txtKod)->text(), QStringLiteral("K1"));
-    QApplication::processEvents();
-    EXPECT_EQ(form.namnChanges, 1) << "the widget's change must not come back as typing";
-    // Typing into txtKod would have moved the focus there and run txtNamn's check.
-    EXPECT_EQ(form.focused(), &form.txtNamn);
-    EXPECT_EQ(form.namnLosses, 0);
-}
-
-TEST_F(QtWindowTest, TextSetFromCodeIsShownWholeBeyondTheMaximumLength)
-{
-    form.txtNamn.setText(QStringLiteral("Annabella"));
-    EXPECT_EQ(widget<QLineEdit>(form.txtNamn)->text(), QStringLiteral("Annabella"));
-    EXPECT_EQ(form.txtNamn.text(), QStringLiteral("Annabella"));
-}
-
-TEST_F(QtWindowTest, ListCheckAndOptionChangesReachTheirWidgets)
-{
+    form.txtNamn.setText(u"Annabella"_s); // longer than a user may type: shown whole
+    form.txtNamn.setSelection(0, 4);
     form.lstVal.setListIndex(2);
+    form.lstVal.addItem(u"Fyra"_s);
     form.chkVal.setValue(1);
     form.optB.setValue(true);
-    form.lblSumma.setCaption(QStringLiteral("150 kr"));
+    form.lblSumma.setCaption(u"150 kr"_s);
     form.txtKod.setEnabled(false);
     form.chkVal.setVisible(false);
-    form.lstVal.addItem(QStringLiteral("Fyra"));
+    form.setCaption(u"Kassaprogram för Läkare Ver 6.02"_s);
 
+    EXPECT_EQ(widget<QLineEdit>(form.txtNamn)->text(), u"Annabella"_s);
+    EXPECT_EQ(widget<QLineEdit>(form.txtNamn)->selectedText(), u"Anna"_s);
     auto* list = widget<QListWidget>(form.lstVal);
     EXPECT_EQ(list->currentRow(), 2);
-    EXPECT_EQ(list->count(), 4);
     EXPECT_TRUE(list->item(2)->isSelected());
+    EXPECT_EQ(list->count(), 4);
     EXPECT_TRUE(widget<QCheckBox>(form.chkVal)->isChecked());
     EXPECT_TRUE(widget<QRadioButton>(form.optB)->isChecked());
     EXPECT_FALSE(widget<QRadioButton>(form.optA)->isChecked());
-    EXPECT_EQ(widget<QLabel>(form.lblSumma)->text(), QStringLiteral("150 kr"));
+    EXPECT_EQ(widget<QLabel>(form.lblSumma)->text(), u"150 kr"_s);
     EXPECT_FALSE(widget(form.txtKod)->isEnabled());
     EXPECT_FALSE(widget(form.chkVal)->isVisible());
+    EXPECT_EQ(window->windowTitle(), u"Kassaprogram för Läkare Ver 6.02"_s);
 
+    // Each change raised its event once; none came back as the user's, which would also have
+    // moved the focus and run txtNamn's check.
     QApplication::processEvents();
+    EXPECT_EQ(form.txtNamn.text(), u"Annabella"_s);
+    EXPECT_EQ(form.namnChanges, 1);
     EXPECT_EQ(form.valClicks, 1);
     EXPECT_EQ(form.chkClicks, 1);
     EXPECT_EQ(form.optClicks, 1);
-    // A selection echoed back as the user's would have moved the focus to the list.
-    EXPECT_EQ(form.focused(), &form.txtNamn);
     EXPECT_EQ(form.namnLosses, 0);
+    EXPECT_EQ(form.focused(), &form.txtNamn);
     EXPECT_EQ(QApplication::focusWidget(), widget(form.txtNamn));
 
     form.lstVal.setListIndex(-1);
     EXPECT_EQ(list->selectedItems().size(), 0);
-    EXPECT_EQ(form.valClicks, 2);
 }
 
-TEST_F(QtWindowTest, TypingReachesTheBox)
+TEST_F(QtWindowTest, TypingReachesTheBoxUpToItsLengthInWindows1252Only)
 {
-    user::type(widget(form.txtNamn), QStringLiteral("Ola"));
-    EXPECT_EQ(form.txtNamn.text(), QStringLiteral("Ola"));
-    EXPECT_EQ(form.namnChanges, 3);
-}
-
-TEST_F(QtWindowTest, TypingStopsAtTheMaximumLength)
-{
-    user::type(widget(form.txtNamn), QStringLiteral("Kristina"));
-    EXPECT_EQ(form.txtNamn.text(), QStringLiteral("Krist"));
-    EXPECT_EQ(widget<QLineEdit>(form.txtNamn)->text(), QStringLiteral("Krist"));
-}
-
-TEST_F(QtWindowTest, CharactersOutsideWindows1252AreRefusedWhereTyped)
-{
-    user::type(widget(form.txtKod), QStringLiteral("é€ő"));
-    EXPECT_EQ(form.txtKod.text(), QStringLiteral("é€"));
-
-    const QValidator* validator = widget<QLineEdit>(form.txtKod)->validator();
-    ASSERT_NE(validator, nullptr);
-    struct Row {
-        const char16_t* text;
-        QValidator::State state;
-    };
-    const Row rows[] = {
-        {u"Åsa Öberg", QValidator::Acceptable},
-        {u"€ 100", QValidator::Acceptable},
-        {u"Łukasz", QValidator::Invalid},  // pasted: not in Windows-1252
-        {u"12345678901", QValidator::Invalid}, // longer than 10
-        {u"名前", QValidator::Invalid},
-    };
-    for (const Row& row : rows) {
-        QString text = QString::fromUtf16(row.text);
-        int pos = 0;
-        EXPECT_EQ(validator->validate(text, pos), row.state) << text.toStdString();
-    }
-}
-
-TEST_F(QtWindowTest, ALongTextFromCodeCanStillBeShortenedByTheUser)
-{
-    form.txtNamn.setText(QStringLiteral("Annabella"));
     auto* edit = widget<QLineEdit>(form.txtNamn);
+    user::type(edit, u"Kristina"_s);
+    EXPECT_EQ(form.txtNamn.text(), u"Krist"_s);
+    EXPECT_EQ(edit->text(), u"Krist"_s);
+    EXPECT_EQ(form.namnChanges, 5);
+
+    // A longer text from code can be shortened, but nothing added to it.
+    form.txtNamn.setText(u"Annabella"_s);
     edit->end(false);
     user::key(edit, Qt::Key_Backspace);
-    EXPECT_EQ(form.txtNamn.text(), QStringLiteral("Annabell"));
-    user::type(edit, QStringLiteral("x"));
-    EXPECT_EQ(form.txtNamn.text(), QStringLiteral("Annabell")) << "nothing may be added";
+    EXPECT_EQ(form.txtNamn.text(), u"Annabell"_s);
+    user::type(edit, u"x"_s);
+    EXPECT_EQ(form.txtNamn.text(), u"Annabell"_s);
+
+    // Characters outside Windows-1252 are refused where typed or pasted.
+    user::type(widget(form.txtKod), u"é€ő"_s);
+    EXPECT_EQ(form.txtKod.text(), u"é€"_s);
+    const QValidator* validator = widget<QLineEdit>(form.txtKod)->validator();
+    ASSERT_NE(validator, nullptr);
+    const std::pair<const char16_t*, QValidator::State> rows[] = {
+        {u"Åsa Öberg", QValidator::Acceptable}, {u"€ 100", QValidator::Acceptable},
+        {u"Łukasz", QValidator::Invalid},       {u"名前", QValidator::Invalid},
+        {u"12345678901", QValidator::Invalid}, // longer than 10
+    };
+    for (const auto& [text, state] : rows) {
+        QString s = QString::fromUtf16(text);
+        int pos = 0;
+        EXPECT_EQ(validator->validate(s, pos), state) << s.toStdString();
+    }
 }
 
 TEST_F(QtWindowTest, TabRunsTheFocusLossCheckAndMovesQtFocus)
 {
-    user::type(widget(form.txtNamn), QStringLiteral("Ola"));
+    EXPECT_EQ(QApplication::focusWidget(), widget(form.txtNamn)) << "the first tab stop at start";
+    user::type(widget(form.txtNamn), u"Ola"_s);
     user::tab(widget(form.txtNamn));
     EXPECT_EQ(form.namnLosses, 1);
-    EXPECT_EQ(form.focused(), &form.txtDatum);
-    EXPECT_EQ(form.datumGains, 1);
-    EXPECT_EQ(QApplication::focusWidget(), widget(form.txtDatum));
-
-    user::tab(widget(form.txtDatum), true);
+    EXPECT_EQ(form.kodGains, 1);
+    EXPECT_EQ(form.focused(), &form.txtKod);
+    EXPECT_EQ(QApplication::focusWidget(), widget(form.txtKod));
+    user::tab(widget(form.txtKod), true);
     EXPECT_EQ(form.focused(), &form.txtNamn);
     EXPECT_EQ(QApplication::focusWidget(), widget(form.txtNamn));
 }
 
-TEST_F(QtWindowTest, ARefusedMoveKeepsQtFocusInTheBox)
+// A box that refuses to be left keeps Qt's focus and its text, and whatever the user went for
+// does not act: Tab, a button, a check box (Qt's own toggle undone), a list row, Enter.
+TEST_F(QtWindowTest, ARefusedMoveKeepsTheFocusAndTheClickDoesNotAct)
 {
-    dialogs.expectMessage(QStringLiteral("OBS! Fel namn."));
-    user::type(widget(form.txtNamn), QStringLiteral("fel"));
-    user::tab(widget(form.txtNamn));
-    EXPECT_EQ(form.focused(), &form.txtNamn);
-    EXPECT_EQ(QApplication::focusWidget(), widget(form.txtNamn));
-    EXPECT_EQ(form.datumGains, 0);
-    EXPECT_EQ(form.txtNamn.text(), QStringLiteral("fel")) << "the text stays as typed";
-}
-
-TEST_F(QtWindowTest, AButtonWhoseFocusMoveWasRefusedDoesNotAct)
-{
-    dialogs.expectMessage(QStringLiteral("OBS! Fel namn."));
-    user::type(widget(form.txtNamn), QStringLiteral("fel"));
-    widget<QPushButton>(form.cmdOK)->click();
-    EXPECT_EQ(form.okClicks, 0);
-    EXPECT_EQ(form.focused(), &form.txtNamn);
-
-    dialogs.expectMessage(QStringLiteral("OBS! Fel namn."));
-    widget<QCheckBox>(form.chkVal)->click();
-    EXPECT_EQ(form.chkClicks, 0);
-    EXPECT_FALSE(widget<QCheckBox>(form.chkVal)->isChecked()) << "Qt's own toggle is undone";
-    EXPECT_EQ(QApplication::focusWidget(), widget(form.txtNamn));
+    user::type(widget(form.txtNamn), u"fel"_s);
+    auto* list = widget<QListWidget>(form.lstVal);
+    const std::pair<const char*, std::function<void()>> attempts[] = {
+        {"Tab", [&] { user::tab(widget(form.txtNamn)); }},
+        {"button", [&] { widget<QPushButton>(form.cmdOK)->click(); }},
+        {"check box", [&] { widget<QCheckBox>(form.chkVal)->click(); }},
+        {"list", [&] { user::press(list->viewport(), list->visualItemRect(list->item(1)).center()); }},
+        {"Enter", [&] { user::key(widget(form.txtNamn), Qt::Key_Enter, Qt::KeypadModifier); }},
+    };
+    for (const auto& [name, attempt] : attempts) {
+        dialogs.expectMessage(u"OBS! Fel namn."_s);
+        attempt();
+        EXPECT_EQ(form.focused(), &form.txtNamn) << name;
+        EXPECT_EQ(QApplication::focusWidget(), widget(form.txtNamn)) << name;
+    }
+    EXPECT_EQ(form.txtNamn.text(), u"fel"_s);
+    EXPECT_EQ(form.kodGains + form.okClicks + form.chkClicks + form.valClicks, 0);
+    EXPECT_FALSE(widget<QCheckBox>(form.chkVal)->isChecked());
+    EXPECT_EQ(list->selectedItems().size(), 0);
+    EXPECT_EQ(form.lstVal.listIndex(), -1);
 }
 
 TEST_F(QtWindowTest, AClickMovesTheFocusAndActs)
@@ -177,42 +142,19 @@ TEST_F(QtWindowTest, AClickMovesTheFocusAndActs)
     widget<QCheckBox>(form.chkVal)->click();
     EXPECT_EQ(form.chkVal.value(), 1);
     EXPECT_EQ(form.chkClicks, 1);
-    EXPECT_TRUE(widget<QCheckBox>(form.chkVal)->isChecked());
-}
 
-TEST_F(QtWindowTest, AClickIntoAListIsRefusedWithTheMove)
-{
-    dialogs.expectMessage(QStringLiteral("OBS! Fel namn."));
-    user::type(widget(form.txtNamn), QStringLiteral("fel"));
     auto* list = widget<QListWidget>(form.lstVal);
-    const QRect second = list->visualItemRect(list->item(1));
-    user::press(list->viewport(), second.center());
-    EXPECT_EQ(form.focused(), &form.txtNamn);
-    EXPECT_EQ(form.lstVal.listIndex(), -1);
-    EXPECT_EQ(list->selectedItems().size(), 0);
-    EXPECT_EQ(form.valClicks, 0);
-}
-
-TEST_F(QtWindowTest, AClickIntoAListChoosesTheItem)
-{
-    auto* list = widget<QListWidget>(form.lstVal);
-    const QRect second = list->visualItemRect(list->item(1));
-    user::press(list->viewport(), second.center());
-    EXPECT_EQ(form.focused(), &form.lstVal);
+    user::press(list->viewport(), list->visualItemRect(list->item(1)).center());
     EXPECT_EQ(form.lstVal.listIndex(), 1);
     EXPECT_EQ(form.valClicks, 1);
     EXPECT_EQ(QApplication::focusWidget(), list);
-}
 
-TEST_F(QtWindowTest, AClickIntoABoxMovesTheFocusThere)
-{
     user::press(widget(form.txtKod));
-    EXPECT_EQ(form.namnLosses, 1);
     EXPECT_EQ(form.focused(), &form.txtKod);
     EXPECT_EQ(QApplication::focusWidget(), widget(form.txtKod));
 }
 
-TEST_F(QtWindowTest, EnterAndEscapeReachTheWindowsButtonsFromAList)
+TEST_F(QtWindowTest, EnterAndEscapeReachTheDefaultAndCancelButtonsWithoutMovingTheFocus)
 {
     form.lstVal.setFocus();
     QApplication::processEvents();
@@ -221,31 +163,12 @@ TEST_F(QtWindowTest, EnterAndEscapeReachTheWindowsButtonsFromAList)
     EXPECT_EQ(form.okClicks, 1);
     user::key(widget(form.lstVal), Qt::Key_Escape);
     EXPECT_EQ(form.stängClicks, 1);
-    EXPECT_EQ(form.focused(), &form.lstVal) << "Enter and Esc do not move the focus";
+    EXPECT_EQ(form.focused(), &form.lstVal);
 }
 
-TEST_F(QtWindowTest, EnterRunsTheBoxCheckFirst)
-{
-    dialogs.expectMessage(QStringLiteral("OBS! Fel namn."));
-    user::type(widget(form.txtNamn), QStringLiteral("fel"));
-    user::key(widget(form.txtNamn), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(form.okClicks, 0);
-    EXPECT_EQ(QApplication::focusWidget(), widget(form.txtNamn));
-}
-
-TEST_F(QtWindowTest, KeysReachTheBoxsKeyDown)
-{
-    form.txtKod.setFocus();
-    QApplication::processEvents();
-    user::key(widget(form.txtKod), Qt::Key_F3);
-    user::type(widget(form.txtKod), QStringLiteral("a"));
-    ASSERT_EQ(form.kodKeys.size(), 2u);
-    EXPECT_EQ(form.kodKeys[0], 114);
-    EXPECT_EQ(form.kodKeys[1], 65);
-    EXPECT_EQ(form.txtKod.text(), QStringLiteral("F3a"));
-}
-
-TEST_F(QtWindowTest, FocusLeavingForAPopupOrAnotherWindowIsNoMove)
+// Focus that Qt moves for a popup, another window or the menu bar is no move of the user's;
+// a move Qt makes for the user (Tab) goes through the check.
+TEST_F(QtWindowTest, OnlyTheUsersFocusMovesRunTheCheck)
 {
     for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason,
                                    Qt::MenuBarFocusReason, Qt::OtherFocusReason}) {
@@ -256,37 +179,11 @@ TEST_F(QtWindowTest, FocusLeavingForAPopupOrAnotherWindowIsNoMove)
     }
     EXPECT_EQ(form.namnLosses, 0);
     EXPECT_EQ(form.focused(), &form.txtNamn);
-}
 
-TEST_F(QtWindowTest, AFocusMoveQtMadeForTheUserGoesThroughTheCheck)
-{
     QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(widget(form.txtKod), &in);
     EXPECT_EQ(form.namnLosses, 1);
     EXPECT_EQ(form.focused(), &form.txtKod);
-}
-
-TEST_F(QtWindowTest, ACaptionsAccessKeyReachesTheNextControlInTabOrder)
-{
-    QShortcutEvent key(QKeySequence(QStringLiteral("Alt+K")), 0);
-    QApplication::sendEvent(widget(form.lblKod), &key);
-    EXPECT_EQ(form.focused(), &form.txtDatum);
-    EXPECT_EQ(QApplication::focusWidget(), widget(form.txtDatum));
-
-    // With the next box disabled the key passes it over, as the window layer reckons it.
-    form.txtDatum.setEnabled(false);
-    QShortcutEvent again(QKeySequence(QStringLiteral("Alt+K")), 0);
-    QApplication::sendEvent(widget(form.lblKod), &again);
-    EXPECT_EQ(form.focused(), &form.lstVal);
-}
-
-TEST_F(QtWindowTest, AButtonsAccessKeyClicksItThroughTheWindowLayer)
-{
-    QShortcutEvent key(QKeySequence(QStringLiteral("Alt+M")), 0);
-    QApplication::sendEvent(widget(form.chkVal), &key);
-    EXPECT_EQ(form.chkVal.value(), 1);
-    EXPECT_EQ(form.focused(), &form.chkVal);
-    EXPECT_EQ(form.namnLosses, 1);
 }
 
 TEST_F(QtWindowTest, OptionsAreOneTabStopAndArrowsChooseAmongThem)
@@ -303,63 +200,17 @@ TEST_F(QtWindowTest, OptionsAreOneTabStopAndArrowsChooseAmongThem)
     form.optB.setFocus();
     QApplication::processEvents();
     user::key(widget(form.optB), Qt::Key_Up);
-    EXPECT_TRUE(form.optA.value());
-    EXPECT_FALSE(form.optB.value());
+    EXPECT_TRUE(form.optA.value() && !form.optB.value());
     EXPECT_EQ(form.focused(), &form.optA);
     EXPECT_TRUE(widget<QRadioButton>(form.optA)->isChecked());
     EXPECT_FALSE(widget<QRadioButton>(form.optB)->isChecked());
-}
 
-TEST_F(QtWindowTest, ClickingASelectedOptionKeepsItSelected)
-{
-    form.optA.setValue(true);
-    const int before = form.optClicks;
-    widget<QRadioButton>(form.optA)->click(); // Qt would clear it: options are not exclusive there
+    // Qt would clear a selected option clicked again: options are not exclusive there.
+    const int clicks = form.optClicks;
+    widget<QRadioButton>(form.optA)->click();
     EXPECT_TRUE(form.optA.value());
     EXPECT_TRUE(widget<QRadioButton>(form.optA)->isChecked());
-    EXPECT_EQ(form.optClicks, before);
-}
-
-TEST_F(QtWindowTest, MenuChoicesGoToTheWindowLayerWhichSetsTheMark)
-{
-    QAction* val = window->actionOf(form.mnuVal);
-    val->trigger();
-    EXPECT_TRUE(form.mnuVal.checked());
-    EXPECT_TRUE(val->isCheckable());
-    EXPECT_TRUE(val->isChecked());
-    val->trigger();
-    EXPECT_FALSE(form.mnuVal.checked());
-    EXPECT_FALSE(val->isChecked());
-
-    window->actionOf(form.mnuHjälp)->trigger();
-    EXPECT_EQ(form.hjälp, 1);
-    EXPECT_EQ(form.focused(), &form.txtNamn) << "a menu choice does not move the focus";
-    EXPECT_EQ(form.namnLosses, 0);
-}
-
-TEST_F(QtWindowTest, MenuStateChangesReachTheActions)
-{
-    form.mnuÖppna.setEnabled(false);
-    form.mnuVal.setChecked(true);
-    form.mnuGrått.setVisible(false);
-    EXPECT_FALSE(window->actionOf(form.mnuÖppna)->isEnabled());
-    EXPECT_TRUE(window->actionOf(form.mnuVal)->isChecked());
-    EXPECT_FALSE(window->actionOf(form.mnuGrått)->isVisible());
-    window->actionOf(form.mnuÖppna)->trigger();
-    EXPECT_EQ(form.öppna, 0);
-}
-
-TEST_F(QtWindowTest, TitleFollowsTheForm)
-{
-    form.setCaption(QStringLiteral("Kassaprogram för Läkare Ver 6.02"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kassaprogram för Läkare Ver 6.02"));
-}
-
-TEST_F(QtWindowTest, SelectionSetFromCodeReachesTheBox)
-{
-    form.txtNamn.setText(QStringLiteral("Anders"));
-    form.txtNamn.setSelection(0, 6);
-    EXPECT_EQ(widget<QLineEdit>(form.txtNamn)->selectedText(), QStringLiteral("Anders"));
+    EXPECT_EQ(form.optClicks, clicks);
 }
 
 } // namespace

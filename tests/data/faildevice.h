@@ -16,13 +16,11 @@ public:
     }
 
     QByteArray kept;
-    int writeCalls = 0;
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 len) override
     {
-        ++writeCalls;
         const qint64 room = m_capacity - m_written;
         if (room <= 0) {
             errno = ENOSPC;

@@ -148,16 +148,6 @@ TEST_F(QtDesk, TypingAndTabReachTheDesksChecks)
     EXPECT_EQ(box->text(), u"1912121212"_s);
 }
 
-TEST_F(QtDesk, BrowsingShowsTheReceiptInTheWidgets)
-{
-    open(3);
-    ASSERT_EQ(desk->lblKvittoNr.caption(), u"3"_s);
-    widget<QPushButton>(desk->cmdFöregående)->click();
-    EXPECT_EQ(widget<QLabel>(desk->lblKvittoNr)->text(), u"2"_s);
-    EXPECT_EQ(widget<QLineEdit>(desk->txtBesöksDatum)->text(), desk->txtBesöksDatum.text());
-    EXPECT_EQ(widget<QLabel>(desk->lblPatientavgift)->text(), desk->lblPatientavgift.caption());
-}
-
 // "&Reservnummer:" and "Ej e&rlagt patientavgift" share R; Qt hands the key to either, and the
 // window layer decides whose turn it is.
 TEST_F(QtDesk, CaptionsSharingAnAccessKeyTakeTurns)

@@ -30,31 +30,28 @@ frmProv::frmProv(Application& app)
 {
     setCaption(u"Provfönster"_s);
     setClientSize(9000, 4500);
-    fraPerson.setCaption(u"Person"_s);
-    fraPerson.move(120, 120, 4200, 2000);
-    lblNamn.setCaption(u"&Namn:"_s);
-    lblNamn.move(120, 360, 1000, 255);
-    txtNamn.move(1200, 360, 1500, 285);
+    // Caption (null for none) and place in twips.
+    auto place = [](Control& c, const QString& caption, int left, int top, int width, int height) {
+        if (!caption.isNull())
+            c.setCaption(caption);
+        c.move(left, top, width, height);
+    };
+    place(fraPerson, u"Person"_s, 120, 120, 4200, 2000);
+    place(lblNamn, u"&Namn:"_s, 120, 360, 1000, 255);
+    place(txtNamn, {}, 1200, 360, 1500, 285);
+    place(txtKod, {}, 1200, 840, 1200, 285);
+    place(lblVal, u"&Lista"_s, 4500, 120, 1200, 255);
+    place(lstVal, {}, 4500, 360, 1500, 900);
+    place(chkVal, u"&Markera"_s, 4500, 1400, 1800, 300);
+    place(optA, u"Alt &A"_s, 6300, 120, 1500, 300);
+    place(optB, u"Alt &B"_s, 6300, 480, 1500, 300);
+    place(cmdOK, u"OK"_s, 6300, 1400, 1200, 450);
+    place(cmdStäng, u"Stäng"_s, 7600, 1400, 1200, 450);
+    place(lblSumma, u"0 kr"_s, 120, 2600, 3000, 372);
     txtNamn.setMaxLength(5);
-    txtKod.move(1200, 840, 1200, 285);
     txtKod.setMaxLength(10);
-    lblVal.setCaption(u"&Lista"_s);
-    lblVal.move(4500, 120, 1200, 255);
-    lstVal.move(4500, 360, 1500, 900);
     for (const char16_t* item : {u"Ett", u"Två", u"Tre"})
         lstVal.addItem(QString::fromUtf16(item));
-    chkVal.setCaption(u"&Markera"_s);
-    chkVal.move(4500, 1400, 1800, 300);
-    optA.setCaption(u"Alt &A"_s);
-    optA.move(6300, 120, 1500, 300);
-    optB.setCaption(u"Alt &B"_s);
-    optB.move(6300, 480, 1500, 300);
-    cmdOK.setCaption(u"OK"_s);
-    cmdOK.move(6300, 1400, 1200, 450);
-    cmdStäng.setCaption(u"Stäng"_s);
-    cmdStäng.move(7600, 1400, 1200, 450);
-    lblSumma.setCaption(u"0 kr"_s);
-    lblSumma.move(120, 2600, 3000, 372);
     lblSumma.setFont(true, 12);
     mnuGrått.setEnabled(false);
     setDefaultButton(&cmdOK);

@@ -7,6 +7,8 @@
 #include "data/visitfile.h"
 
 #include <QFile>
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -83,66 +85,6 @@ TEST_F(DeskStartup, NästaOnTheLastReceiptOpensAReceiptThatOutlivesOneActivation
     visar(u"kvitto=120; txtPersonnummer=191212121212"_s);
     EXPECT_EQ(folderContents(), before) << "a new receipt exists only in memory";
 }
-
-struct Yrke {
-    const char* name;
-    const char* stored;
-    const char16_t* title;
-    int remissBredd;
-    bool remissTill;
-};
-
-class DeskProfession : public DeskStartup, public ::testing::WithParamInterface<Yrke> {};
-
-TEST_P(DeskProfession, TitleAndReferralLayout)
-{
-    SettingsRecord settings = clinicSettings();
-    settings.setRaw(SettingsField::Yrke, GetParam().stored);
-    writeSettings(settings);
-    start(2);
-
-    EXPECT_EQ(desk->caption(), QString::fromUtf16(GetParam().title));
-    EXPECT_TRUE(desk->fraRemiss.visible());
-    EXPECT_EQ(desk->fraRemiss.width(), GetParam().remissBredd);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &desk->lblKombikakod, &desk->txtRemissFrån, &desk->lblDatum, &desk->txtRemissDatum})
-        EXPECT_TRUE(c->visible()) << c->name().toStdString();
-    EXPECT_EQ(desk->lblTill.visible(), GetParam().remissTill);
-    EXPECT_EQ(desk->lstRemissTill.visible(), GetParam().remissTill);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Yrken, DeskProfession,
-    ::testing::Values(Yrke{"Lakare", "-1", u"Kassaprogram för Läkare Ver 6.02", 3375, true},
-                      Yrke{"Sjukgymnast", "0 ", u"Kassaprogram för Sjukgymnaster Ver 6.02", 2445, false},
-                      // Anything but "-1" is the second choice on the desk.
-                      Yrke{"Blankt", "  ", u"Kassaprogram för Sjukgymnaster Ver 6.02", 2445, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// The default list rows the settings name; an index outside the list, or none, selects nothing.
-struct Index {
-    const char *name, *åtgärd, *taxekod, *expected;
-};
-
-class DeskListDefaults : public DeskStartup, public ::testing::WithParamInterface<Index> {};
-
-TEST_P(DeskListDefaults, SelectTheRowTheSettingsName)
-{
-    SettingsRecord settings = clinicSettings();
-    settings.setRaw(SettingsField::ÅtgärdIndex, GetParam().åtgärd);
-    settings.setRaw(SettingsField::TaxekodIndex, GetParam().taxekod);
-    writeSettings(settings);
-    start(2);
-    visar(QString::fromUtf8(GetParam().expected));
-}
-
-constexpr const char* ingen = "lstÅtgärd=-1; lstTaxekod=-1; lblPatientavgift=";
-INSTANTIATE_TEST_SUITE_P(
-    Index, DeskListDefaults,
-    ::testing::Values(Index{"LastRows", "2 ", "4 ", "lstÅtgärd=2; lstTaxekod=4; lblPatientavgift=150 Kr"},
-                      Index{"NoSelection", "-1", "-1", ingen}, Index{"BeyondTheLists", "3 ", "99", ingen},
-                      Index{"Blank", "  ", "  ", ingen}, Index{"NotANumber", "x ", "1x", ingen}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DeskStartup, OnAReserveNumberReceiptTheFocusIsInTheReserveNumber)
 {
@@ -258,19 +200,58 @@ TEST_F(DeskStartup, CodeFilesGoneLaterAreToldOnceAndTheTablesAreKept)
     EXPECT_FALSE(QFile::exists(path(u"Åtgärd.txt"_s)));
 }
 
-TEST_F(DeskStartup, GotFocusReadsTheSettingsAgainForTheNextActivation)
+// The settings window writes Inställn.txt; the desk reads it when it gets the focus back and
+// applies it at the next activation: the kombikakod, the title and referral layout of the
+// profession (anything but "-1" is the second choice), the default list rows (an index outside
+// the list, or none, selects nothing).
+TEST_F(DeskStartup, ChangedSettingsAreReadAtGotFocusAndAppliedAtTheNextActivation)
 {
     start(2);
-    SettingsRecord changed = clinicSettings();
-    changed.setText(SettingsField::Kombikakod, u"99999XXXX99"_s);
-    writeSettings(changed);
-
-    app.runEvent([this] { desk->Form_GotFocus(); });
-
-    EXPECT_EQ(program.Inställningar, changed);
+    const auto ändra = [this](const std::function<void(SettingsRecord&)>& change) {
+        SettingsRecord settings = clinicSettings();
+        change(settings);
+        writeSettings(settings);
+        app.runEvent([this] { desk->Form_GotFocus(); });
+        EXPECT_EQ(program.Inställningar, settings);
+    };
+    ändra([](SettingsRecord& r) { r.setText(SettingsField::Kombikakod, u"99999XXXX99"_s); });
     visar(u"txtKombikakod=12345ABCD67"_s);
     återaktivera();
     visar(u"txtKombikakod=99999XXXX99"_s);
+
+    for (const auto& [yrke, title, bredd, till] : std::initializer_list<std::tuple<const char*, const char16_t*, int, bool>>{
+             {"0 ", u"Kassaprogram för Sjukgymnaster Ver 6.02", 2445, false},
+             {"-1", u"Kassaprogram för Läkare Ver 6.02", 3375, true},
+             {"  ", u"Kassaprogram för Sjukgymnaster Ver 6.02", 2445, false}}) {
+        SCOPED_TRACE(yrke);
+        ändra([yrke](SettingsRecord& r) { r.setRaw(SettingsField::Yrke, yrke); });
+        återaktivera();
+        EXPECT_EQ(desk->caption(), QString::fromUtf16(title));
+        EXPECT_EQ(desk->fraRemiss.width(), bredd);
+        for (ui::Control* c : std::initializer_list<ui::Control*>{&desk->fraRemiss, &desk->lblKombikakod,
+                                                                   &desk->txtRemissFrån, &desk->lblDatum,
+                                                                   &desk->txtRemissDatum})
+            EXPECT_TRUE(c->visible()) << c->name().toStdString();
+        EXPECT_EQ(desk->lblTill.visible(), till);
+        EXPECT_EQ(desk->lstRemissTill.visible(), till);
+    }
+
+    const auto rader = [&](const char* åtgärd, const char* taxekod) {
+        ändra([&](SettingsRecord& r) {
+            r.setRaw(SettingsField::ÅtgärdIndex, åtgärd);
+            r.setRaw(SettingsField::TaxekodIndex, taxekod);
+        });
+        återaktivera();
+    };
+    for (const auto& [åtgärd, taxekod] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"-1", "-1"}, {"3 ", "99"}, {"  ", "  "}, {"x ", "1x"}}) {
+        SCOPED_TRACE(std::string(åtgärd) + "|" + taxekod);
+        rader("2 ", "4 ");
+        visar(u"lstÅtgärd=2; lstTaxekod=4; lblPatientavgift=150 Kr"_s);
+        rader(åtgärd, taxekod);
+        visar(u"lstÅtgärd=-1; lstTaxekod=-1; lblPatientavgift="_s);
+    }
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 } // namespace

@@ -169,7 +169,7 @@ VisitRecord DeskScenario::makuleringAv(int voided)
     return r;
 }
 
-void DeskScenario::visar(const QString& spec, std::source_location where) const
+void DeskScenario::visar(const QString& expected, std::source_location where) const
 {
     const ::testing::ScopedTrace trace(where.file_name(), int(where.line()), "visar");
     const frmKassa& d = *desk;
@@ -200,18 +200,18 @@ void DeskScenario::visar(const QString& spec, std::source_location where) const
                    + rad(d.lblFödelsedatum, d.txtFödelsedatum, 'F');
         return std::nullopt;
     };
-    for (const QString& part : spec.split(u';')) {
+    for (const QString& part : expected.split(u';')) {
         const qsizetype eq = part.indexOf(u'=');
         ASSERT_GT(eq, 0) << "not key=value: " << part.toStdString();
         const QString key = part.left(eq).trimmed();
-        const QString expected = part.mid(eq + 1);
+        const QString value = part.mid(eq + 1);
         std::optional<QString> actual = special(key);
         if (!actual) {
             const ui::Control* c = d.control(key);
             ASSERT_NE(c, nullptr) << "no control " << key.toStdString();
             actual = innehåll(*c);
         }
-        EXPECT_EQ(actual->toStdString(), expected.toStdString()) << key.toStdString();
+        EXPECT_EQ(actual->toStdString(), value.toStdString()) << key.toStdString();
     }
 }
 

@@ -54,7 +54,7 @@ protected:
     static VisitRecord smittskyddsbesök(int receipt);
     static VisitRecord makuleringAv(int voided);
 
-    // Checks what the desk shows, for each "key=value" of `spec` (separated by ";", a value taken
+    // Checks what the desk shows, for each "key=value" of `expected` (separated by ";", a value taken
     // as it stands, blanks included). A key is a control's name (a box's text, a list's index, a
     // check box's or option's value, a label's caption) or one of:
     //   kvitto      the receipt number shown        fokus   the control that has the focus
@@ -67,7 +67,7 @@ protected:
     //               its letter (P, R, F) when shown, lower case when its box is disabled; "."
     //               hidden and disabled, ":" hidden but enabled; "?" when the label and the box
     //               disagree about being shown
-    void visar(const QString& spec,
+    void visar(const QString& expected,
                std::source_location where = std::source_location::current()) const;
 
     // Everything a user can see of the desk, one line per control and menu entry; the first line

@@ -23,18 +23,18 @@ protected:
                visit(6, u"191212121212"_s, u"261201"_s, u"99"_s, u"Z999"_s), full,
                visit(8, u"190001010008"_s, u"261208"_s, u"02"_s, u"A001"_s)});
         ASSERT_EQ(kvitto(), u"8"_s);
-        before = folderContents();
+        folderBefore = folderContents();
     }
     void TearDown() override
     {
-        EXPECT_EQ(folderContents(), before) << "browsing wrote to the folder";
+        EXPECT_EQ(folderContents(), folderBefore) << "browsing wrote to the folder";
         DeskScenario::TearDown();
     }
 
     static constexpr const char16_t* tommaRutor =
         u"txtKombikakod=; txtVikKomkod=; txtMakulering=; txtPersonnummer=; txtReservnummer=;"
         u"txtFödelsedatum=; txtBesöksDatum=; txtRemissFrån=; txtRemissDatum=; txtDiagnoskod=";
-    std::map<QString, QByteArray> before;
+    std::map<QString, QByteArray> folderBefore;
 };
 
 // "Nästa" to a stored receipt shows it as registered, without the clinic's defaults.
@@ -120,7 +120,7 @@ TEST_F(DeskDisplay, CodesAreLookedUpInTheFilesAsTheyAreNow)
     EXPECT_EQ(desk->värden().Taxekod, u"99"_s);
 
     writeFile(u"Taxa.txt"_s, QByteArrayLiteral("01120" "02200" "03 50" "06  0" "1 150" "07 99"));
-    before = folderContents();
+    folderBefore = folderContents();
     gåTill(u"1"_s);
     visar(u"lstTaxekod=0; lblPatientavgift=120 Kr"_s); // not the stored 100
     EXPECT_EQ(program.AntalTaxekoder, 6);

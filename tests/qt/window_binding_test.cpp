@@ -57,6 +57,12 @@ TEST_F(QtWindowTest, ChangesFromCodeReachTheWidgetsWithoutEcho)
 
     form.lstVal.setListIndex(-1);
     EXPECT_EQ(list->selectedItems().size(), 0);
+
+    // Hiding the box that has the focus makes Qt pass its focus on: no move of the user's.
+    form.txtNamn.setVisible(false);
+    QApplication::processEvents();
+    EXPECT_EQ(form.namnLosses, 0);
+    EXPECT_EQ(form.focused(), &form.txtNamn);
 }
 
 TEST_F(QtWindowTest, TypingReachesTheBoxUpToItsLengthInWindows1252Only)

@@ -180,6 +180,14 @@ void ListBox::addItem(const QString& item)
     changed(Property::Items);
 }
 
+void ListBox::addItems(const QStringList& items)
+{
+    if (items.isEmpty())
+        return;
+    m_items.append(items);
+    changed(Property::Items);
+}
+
 void ListBox::clear()
 {
     m_items.clear();

@@ -73,6 +73,11 @@ public:
     void setFocus();
     bool hasFocus() const;
 
+    // The label that captions this box (its accessible name, its buddy), named by the form when
+    // it builds its controls; none for controls that caption themselves (buttons, check boxes).
+    Control* captionLabel() const { return m_captionLabel; }
+    void setCaptionLabel(Control* label) { m_captionLabel = label; }
+
     std::function<void()> GotFocus;
     std::function<void()> LostFocus;
 
@@ -96,6 +101,7 @@ private:
     bool m_fontBold = false;
     double m_fontSize = 8.25;
     int m_tabIndex = -1;
+    Control* m_captionLabel = nullptr;
 };
 
 class Label : public Control {
@@ -144,6 +150,9 @@ public:
     const QStringList& items() const { return m_items; }
     int listCount() const { return int(m_items.size()); }
     void addItem(const QString& item);
+    // Appends a whole list in one step: the backend is told once, not once per item, so a
+    // code list of thousands of rows fills at the cost of one.
+    void addItems(const QStringList& items);
     void clear();
 
     int listIndex() const { return m_listIndex; } // -1 none

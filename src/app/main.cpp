@@ -1,9 +1,9 @@
 // The desk program: one window-based process whose files all lie in its own folder.
 
+#include "app/programwindows.h"
 #include "data/filesave.h"
 #include "data/program.h"
 #include "data/programlock.h"
-#include "desk/frmKassa.h"
 #include "ui/application.h"
 #include "ui/qt/qtbackend.h"
 #include "ui/qt/qtprinter.h"
@@ -41,7 +41,8 @@ int main(int argc, char** argv)
     ui::Application app(dialogs, printer, clock, screen);
     Program program;
     program.folder = QDir(folder);
-    frmKassa desk(app, program);
+    ProgramWindows windows(app, program);
+    frmKassa& desk = windows.desk();
 
     ui::qt::QtBackend backend(app);
     // "Avsluta" ends the program at once: every registration is on disk before its event ends.

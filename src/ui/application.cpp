@@ -92,6 +92,7 @@ void Application::settleFocus(Form& form, Control* from, Control* lostAlreadyRun
 
 void Application::start(Form& main)
 {
+    m_main = &main;
     show(main);
 }
 
@@ -120,6 +121,14 @@ void Application::close(Form& form)
             activate(*m_shown.front());
     }
     windowsChanged();
+}
+
+void Application::closeByUser(Form& form)
+{
+    if (&form == m_main)
+        quit();
+    else
+        close(form);
 }
 
 void Application::activate(Form& form)

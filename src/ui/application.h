@@ -43,6 +43,9 @@ public:
     void show(Form& form);
     // Unloads a secondary window; the window shown before it becomes active again.
     void close(Form& form);
+    // The user closes a window (its title bar's close button): the start-up window ends the
+    // program, any other window is closed.
+    void closeByUser(Form& form);
     // `form` becomes the active window, coming from another window of the program: its
     // Form_Activate runs. Returning from a message box is no activation.
     void activate(Form& form);
@@ -114,6 +117,7 @@ private:
     ControlObserver* m_observer = nullptr;
 
     std::vector<Form*> m_shown;
+    Form* m_main = nullptr;
     Form* m_active = nullptr;
     bool m_quit = false;
 

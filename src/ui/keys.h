@@ -1,7 +1,7 @@
 #pragma once
 
 // Key codes and shift states as the windows' KeyDown handlers and ui::Application::keyDown know
-// them: the codes of the Windows virtual keys, which every backend translates its keys into.
+// them (114 is F3); every backend translates its keys into these.
 namespace ui::keys {
 
 constexpr int Backspace = 8;

@@ -230,6 +230,14 @@ TEST_F(WindowRules, ASecondaryWindowShownAgainIsActivatedOnceEachTime)
     }
     EXPECT_GE(observer.changes, 6);
     app.setObserver(nullptr);
+
+    // Closed by the user: the second window closes, the start-up window ends the program.
+    app.show(second);
+    app.closeByUser(second);
+    EXPECT_FALSE(app.isShown(second));
+    EXPECT_FALSE(app.hasQuit());
+    app.closeByUser(window);
+    EXPECT_TRUE(app.hasQuit());
 }
 
 } // namespace

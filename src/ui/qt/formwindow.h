@@ -38,7 +38,7 @@ public:
     void showMenu(const MenuItem& item);
     void showCaption();
     // Puts Qt's focus on the window's focus holder. `reason` tells a text box how the focus
-    // came (Tab selects its text, as receptionists expect from any Windows form).
+    // came (Tab selects its text, so that what is typed next replaces it).
     void followFocus(Qt::FocusReason reason);
 
     // Twips to device-independent pixels.

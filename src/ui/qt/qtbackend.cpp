@@ -22,7 +22,6 @@ QtBackend::~QtBackend()
 
 void QtBackend::start(Form& main)
 {
-    m_main = &main;
     windowFor(main);
     m_app.start(main);
     sync();
@@ -219,10 +218,7 @@ void QtBackend::windowCloseRequested(FormWindow& window, QCloseEvent& event)
     event.ignore();
     if (!acceptsUser())
         return;
-    if (&form == m_main)
-        m_app.quit();
-    else
-        m_app.close(form);
+    m_app.closeByUser(form);
     sync();
 }
 

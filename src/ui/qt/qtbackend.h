@@ -89,7 +89,6 @@ private:
     void userCameTo(FormWindow& window);
 
     Application& m_app;
-    Form* m_main = nullptr;
     std::map<const Form*, std::unique_ptr<FormWindow>> m_windows;
     Form* m_syncedActive = nullptr;
     // The window the backend last asked Qt to activate, until Qt has done it. Activations of

@@ -196,6 +196,22 @@ void frmKassa::byggLayout()
 
     setDefaultButton(&cmdRegistrera);
 
+    // The label that captions each box: its name for a screen reader. "&Reservnummer:" names
+    // its own box, though its access key reaches the birth date (see the tab order below).
+    txtMakulering.setCaptionLabel(&lblMakulering);
+    txtBesöksDatum.setCaptionLabel(&Label2);
+    txtKombikakod.setCaptionLabel(&Label3);
+    txtVikKomkod.setCaptionLabel(&Label4);
+    txtPersonnummer.setCaptionLabel(&lblPersonnummer);
+    txtReservnummer.setCaptionLabel(&lblReservnummer);
+    txtFödelsedatum.setCaptionLabel(&lblFödelsedatum);
+    txtRemissFrån.setCaptionLabel(&lblKombikakod);
+    txtRemissDatum.setCaptionLabel(&lblDatum);
+    lstRemissTill.setCaptionLabel(&lblTill);
+    lstÅtgärd.setCaptionLabel(&Label5);
+    lstTaxekod.setCaptionLabel(&Label6);
+    txtDiagnoskod.setCaptionLabel(&Label7);
+
     // The input controls in the desk's order, each caption label directly before the control
     // it names; "&Reservnummer:" stands before the birth-date row, so its key reaches
     // txtFödelsedatum. The frame "Rem&iss" hands its key to the referral code.

@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include "ui/keys.h"
+
 #include <algorithm>
 
 namespace ui {
@@ -16,6 +18,18 @@ Application::Application(Dialogs& dialogs, Printer& printer, Clock& clock, Scree
 }
 
 Application::~Application() = default;
+
+Answer Application::TitledDialogs::message(const QString& text, Buttons buttons, Icon icon,
+                                           const QString& title)
+{
+    return m_dialogs.message(text, buttons, icon, title.isEmpty() ? AppTitle : title);
+}
+
+QString Application::TitledDialogs::input(const QString& prompt, const QString& title,
+                                          const QString& proposed)
+{
+    return m_dialogs.input(prompt, title.isEmpty() ? AppTitle : title, proposed);
+}
 
 // --- Event machinery ---
 
@@ -78,6 +92,7 @@ void Application::settleFocus(Form& form, Control* from, Control* lostAlreadyRun
 
 void Application::start(Form& main)
 {
+    m_main = &main;
     show(main);
 }
 
@@ -90,6 +105,7 @@ void Application::show(Form& form)
     if (!isShown(form))
         m_shown.push_back(&form);
     activate(form);
+    windowsChanged();
 }
 
 void Application::close(Form& form)
@@ -104,6 +120,15 @@ void Application::close(Form& form)
         if (!m_shown.empty())
             activate(*m_shown.front());
     }
+    windowsChanged();
+}
+
+void Application::closeByUser(Form& form)
+{
+    if (&form == m_main)
+        quit();
+    else
+        close(form);
 }
 
 void Application::activate(Form& form)
@@ -120,6 +145,13 @@ void Application::activate(Form& form)
     });
     if (!form.focused())
         runEvent([&form] { form.Form_GotFocus(); });
+    windowsChanged();
+}
+
+void Application::windowsChanged()
+{
+    if (m_observer)
+        m_observer->windowsChanged();
 }
 
 bool Application::isShown(const Form& form) const
@@ -194,6 +226,8 @@ void Application::click(Control& control)
 
 void Application::select(ListBox& list, int index)
 {
+    if (index < 0 || index >= list.listCount())
+        return;
     if (!focusByUser(list))
         return;
     runEvent([&list, index] { list.setListIndex(index); });
@@ -209,32 +243,52 @@ bool Application::type(TextBox& box, const QString& text)
     return true;
 }
 
-void Application::keyDown(int keyCode, int shift)
+bool Application::keyDown(int keyCode, int shift)
 {
     if (!m_active)
-        return;
+        return false;
+    const bool ctrlOrAlt = (shift & (keys::Ctrl | keys::Alt)) != 0;
     switch (keyCode) {
-    case 9:
-        tab((shift & 1) != 0);
-        return;
-    case 13:
+    case keys::Tab:
+        if (ctrlOrAlt)
+            break;
+        tab((shift & keys::Shift) != 0);
+        return true;
+    case keys::Enter:
         pressEnter();
-        return;
-    case 27:
+        return true;
+    case keys::Escape:
         pressEscape();
-        return;
+        return true;
     default:
         break;
     }
-    Control* holder = m_active->focused();
-    if (!holder || holder->kind() != ControlKind::TextBox)
-        return;
+    Form& form = *m_active;
+    Control* holder = form.focused();
+    if (!holder)
+        return false;
+    if (holder->kind() == ControlKind::OptionButton) {
+        // The arrows choose among the options of a group: the focus moves to the next or
+        // previous one, which becomes the selected one.
+        int step = 0;
+        if (keyCode == keys::Up || keyCode == keys::Left)
+            step = -1;
+        else if (keyCode == keys::Down || keyCode == keys::Right)
+            step = 1;
+        if (step == 0)
+            return false;
+        if (OptionButton* next = form.neighbourOption(*static_cast<OptionButton*>(holder), step))
+            click(*next);
+        return true;
+    }
+    if (holder->kind() != ControlKind::TextBox)
+        return false;
     auto* box = static_cast<TextBox*>(holder);
-    if (box->KeyDown)
-        runEvent([box, keyCode, shift] {
-            int code = keyCode;
-            box->KeyDown(code, shift);
-        });
+    if (!box->KeyDown)
+        return false;
+    int code = keyCode;
+    runEvent([box, &code, shift] { box->KeyDown(code, shift); });
+    return code == 0 || form.focused() != box;
 }
 
 void Application::pressEnter()
@@ -242,19 +296,26 @@ void Application::pressEnter()
     if (!m_active)
         return;
     Form& form = *m_active;
+    Control* holder = form.focused();
+    // A command button that holds the focus takes Enter itself, as a click without the mouse.
+    if (holder && holder->kind() == ControlKind::CommandButton) {
+        if (holder->canFocusNow())
+            runEvent([this, holder] { act(*holder); });
+        return;
+    }
     CommandButton* button = form.defaultButton();
     if (!button || !button->isEffectivelyVisible() || !button->isEffectivelyEnabled())
         return;
-    Control* holder = form.focused();
-    if (holder && holder != button && holder->LostFocus) {
-        // The box's check runs as if the focus were leaving it; a refusal gives the focus back
-        // and the default button does not act. Otherwise the focus stays where it was.
+    if (holder && holder->LostFocus) {
+        // The box's check runs as if the focus were leaving it for the button; a refusal gives
+        // the focus back and the default button does not act. Otherwise the focus stays where
+        // it was.
         beginEvent();
-        form.m_focused = button;
+        form.setFocusHolderUnseen(button);
         holder->LostFocus();
         const bool refused = form.focused() == holder;
         if (form.focused() == button)
-            form.m_focused = holder;
+            form.setFocusHolderUnseen(holder);
         m_lostAlreadyRun = holder;
         endEvent();
         if (refused)

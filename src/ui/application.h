@@ -19,14 +19,16 @@ namespace ui {
 // one move from the holder at its start to the holder at its end. A move by the user first runs
 // the holder's LostFocus; if that handler gives the focus back, the move is cancelled: the
 // target gets no GotFocus and a clicked button does not click. Enter, Esc and menu choices do
-// not move the focus; Enter first runs the focus-loss check of the box that holds the focus,
-// and a refusal cancels the default button.
+// not move the focus. A command button that holds the focus takes Enter itself; from any other
+// control Enter goes to the default button, after the focus-loss check of the box that holds
+// the focus, and a refusal cancels the default button.
 class Application {
 public:
     Application(Dialogs& dialogs, Printer& printer, Clock& clock, Screen& screen);
     ~Application();
 
-    Dialogs& dialogs() const { return m_dialogs; }
+    // The message and input boxes, a box without a title of its own carrying the program's.
+    Dialogs& dialogs() const { return m_titled; }
     Printer& printer() const { return m_printer; }
     Clock& clock() const { return m_clock; }
     Screen& screen() const { return m_screen; }
@@ -41,6 +43,9 @@ public:
     void show(Form& form);
     // Unloads a secondary window; the window shown before it becomes active again.
     void close(Form& form);
+    // The user closes a window (its title bar's close button): the start-up window ends the
+    // program, any other window is closed.
+    void closeByUser(Form& form);
     // `form` becomes the active window, coming from another window of the program: its
     // Form_Activate runs. Returning from a message box is no activation.
     void activate(Form& form);
@@ -60,15 +65,20 @@ public:
     void tab(bool backwards = false);
     // A click on a button, check box or option: the focus moves to it first, then it acts.
     void click(Control& control);
-    // The user picks item `index` of a list (the focus moves to the list first).
+    // The user picks item `index` of a list (the focus moves to the list first). A list keeps
+    // its selection: picking no item (-1, a deselecting click) changes nothing.
     void select(ListBox& list, int index);
     // The user types `text` into `box`, replacing what it held (focus moves there first).
-    // Characters beyond the maximum length or outside Windows-1252 are refused: the box keeps
-    // its text and false comes back.
+    // A text the box does not accept (TextBox::acceptsTyped: beyond the maximum length, outside
+    // Windows-1252, control characters) is refused: the box keeps its text and false comes back.
     bool type(TextBox& box, const QString& text);
-    // A key on the control that holds the focus; Tab, Enter (13) and Esc (27) act as the window's
-    // keys, other keys go to the box's KeyDown.
-    void keyDown(int keyCode, int shift = 0);
+    // A key (ui::keys) with its shift state on the control that holds the focus. Tab (Shift+Tab
+    // backwards), Enter and Esc act as the window's keys; the arrow keys on an option choose the
+    // next or previous option of its group; other keys go to a text box's KeyDown. True when the
+    // key was taken: the window acted on it, or the KeyDown handler swallowed it (set the key
+    // code to 0) or moved the focus away; otherwise the control may use the key as usual
+    // (a text box inserts the character, a list moves its selection).
+    bool keyDown(int keyCode, int shift = 0);
     void pressEnter();
     void pressEscape();
     void chooseMenu(MenuItem& item);
@@ -86,14 +96,28 @@ private:
     void endEvent();
     void settleFocus(Form& form, Control* from, Control* lostAlreadyRun);
     void act(Control& control);
+    void windowsChanged();
+
+    // Gives every box without a title of its own the program's title.
+    class TitledDialogs : public Dialogs {
+    public:
+        explicit TitledDialogs(Dialogs& dialogs) : m_dialogs(dialogs) {}
+        Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
+        QString input(const QString& prompt, const QString& title, const QString& proposed) override;
+
+    private:
+        Dialogs& m_dialogs;
+    };
 
     Dialogs& m_dialogs;
+    mutable TitledDialogs m_titled{m_dialogs};
     Printer& m_printer;
     Clock& m_clock;
     Screen& m_screen;
     ControlObserver* m_observer = nullptr;
 
     std::vector<Form*> m_shown;
+    Form* m_main = nullptr;
     Form* m_active = nullptr;
     bool m_quit = false;
 

@@ -164,9 +164,9 @@ void TextBox::setSelection(int start, int length)
 
 bool TextBox::acceptsTyped(const QString& text) const
 {
-    if (m_maxLength > 0 && text.size() > m_maxLength)
+    if (m_maxLength > 0 && text.size() > m_maxLength && text.size() > m_text.size())
         return false;
-    return cp1252::isEncodable(text);
+    return typableText(text);
 }
 
 ListBox::ListBox(Form& form, QString name, Control* container)
@@ -303,6 +303,14 @@ MenuItem& MenuItem::add(QString name, QString caption, int index)
 void MenuItem::changed()
 {
     m_form.notifyMenu(*this);
+}
+
+bool typableText(QStringView text)
+{
+    for (QChar c : text)
+        if (c.category() == QChar::Other_Control || !cp1252::isEncodable(c))
+            return false;
+    return true;
 }
 
 QString withoutAccessKey(const QString& caption)

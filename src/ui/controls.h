@@ -127,8 +127,11 @@ public:
     int selLength() const { return m_selLength; }
     void setSelection(int start, int length);
 
-    // Whether the user may type `text` into the box: within the maximum length and only
-    // characters that Windows-1252 can store.
+    // Whether the user may make the box's text `text` by typing or pasting: only characters a
+    // user may type (typableText), and no longer than the maximum length. A box may hold more
+    // than its maximum when the program put the text there; the user may still shorten it or
+    // edit within it, so a text no longer than the one the box holds is judged on its
+    // characters alone.
     bool acceptsTyped(const QString& text) const;
 
     std::function<void()> Change;
@@ -249,6 +252,11 @@ private:
     MenuItem* m_parent = nullptr;
     std::vector<std::unique_ptr<MenuItem>> m_children;
 };
+
+// Whether every character of `text` may be typed or pasted into the program: one that
+// Windows-1252 stores, and no control character (TAB, CR, LF, 0x1A, DEL and the like would end
+// up inside a fixed-width record or break a line of a file that others read).
+bool typableText(QStringView text);
 
 // Removes the "&" that marks an access key ("&&" stands for a literal "&").
 QString withoutAccessKey(const QString& caption);

@@ -121,6 +121,39 @@ Control* Form::accessKeyTarget(QChar key) const
     return *here;
 }
 
+Control* Form::captionTarget(const Control& caption) const
+{
+    auto it = std::find(m_tabOrder.begin(), m_tabOrder.end(), &caption);
+    if (it == m_tabOrder.end())
+        return nullptr;
+    for (++it; it != m_tabOrder.end(); ++it)
+        if ((*it)->takesFocus())
+            return *it;
+    return nullptr;
+}
+
+OptionButton* Form::neighbourOption(const OptionButton& option, int step) const
+{
+    std::vector<OptionButton*> group;
+    for (const auto& c : m_controls)
+        if (c->kind() == ControlKind::OptionButton) {
+            auto* other = static_cast<OptionButton*>(c.get());
+            if (other->group() == option.group() && other->container() == option.container())
+                group.push_back(other);
+        }
+    const auto it = std::find(group.begin(), group.end(), &option);
+    if (it == group.end())
+        return nullptr;
+    const int n = int(group.size());
+    int i = int(it - group.begin());
+    for (int tries = 1; tries < n; ++tries) {
+        i = ((i + step) % n + n) % n;
+        if (group[size_t(i)]->canFocusNow())
+            return group[size_t(i)];
+    }
+    return nullptr;
+}
+
 void Form::setFocusHolder(Control* control)
 {
     if (control == m_focused)

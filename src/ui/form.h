@@ -20,6 +20,9 @@ public:
     virtual void menuChanged(MenuItem& item) = 0;
     virtual void focusChanged(Form& form, Control* holder) = 0;
     virtual void formCaptionChanged(Form& form) = 0;
+    // A window was shown, closed or became the active one (Application::shownForms and
+    // activeForm tell which).
+    virtual void windowsChanged() {}
 };
 
 // A window: it owns its controls, its menu bar and its state; the system's windows derive from
@@ -66,6 +69,12 @@ public:
     Control* nextInTabOrder(Control* from, bool backwards) const;
     // The control an access key reaches (a label's next control, or the button itself).
     Control* accessKeyTarget(QChar key) const;
+    // The control a caption (label or frame) hands its access key to: the next control after it
+    // in the tab order that can hold the focus at all, whether or not it can take it now.
+    Control* captionTarget(const Control& caption) const;
+    // The option of the same group `step` places on (-1 back, 1 on, round the group), skipping
+    // options that cannot take the focus now; none when no other can.
+    OptionButton* neighbourOption(const OptionButton& option, int step) const;
 
     Control* focused() const { return m_focused; }
 
@@ -92,6 +101,9 @@ private:
     friend class MenuItem;
     friend class Application;
     void setFocusHolder(Control* control);
+    // Changes the holder without telling the backend: for a check that runs as if the focus
+    // were leaving the box while it stays there (Enter), so that the widgets never see it move.
+    void setFocusHolderUnseen(Control* control) { m_focused = control; }
     void notify(Control& control, Property property);
     void notifyMenu(MenuItem& item);
 

@@ -5,6 +5,7 @@
 
 #include "qtfixture.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -112,6 +113,98 @@ TEST_F(QtDeskKeyboard, RegisterBrowseBackAndVoidWithTheKeyboardOnly)
     EXPECT_EQ(storedRecord(4), expected.bytes().toByteArray());
     EXPECT_EQ(storedRecord(3), visitBytes);
     EXPECT_TRUE(dialogs.messages().empty());
+}
+
+// A focused command button takes Enter itself: "&Nästa  >>" moves on, and the receipt shown is
+// not registered again.
+TEST_F(QtDeskKeyboard, EnterOnAFocusedButtonIsThatButtonsClick)
+{
+    open(3);
+    alt(Qt::Key_D, u"d"_s); // "<<  Föregåen&de": receipt 2
+    ASSERT_EQ(desk->lblKvittoNr.caption(), u"2"_s);
+    const QByteArray file = visitFile();
+    for (int i = 0; i < 30 && desk->focused() != &desk->cmdNästa; ++i)
+        key(Qt::Key_Tab);
+    expectFocus(desk->cmdNästa);
+    screen.changes.clear();
+    key(Qt::Key_Return);
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"3"_s);
+    for (int i = 0; i < 30 && desk->focused() != &desk->cmdFöregående; ++i)
+        key(Qt::Key_Tab, Qt::ShiftModifier);
+    expectFocus(desk->cmdFöregående);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(desk->lblKvittoNr.caption(), u"2"_s);
+    EXPECT_TRUE(screen.changes.empty()) << "no registration ran";
+    EXPECT_EQ(visitFile(), file);
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+// Shift, Ctrl and Alt with F3 reach the voiding box's KeyDown as F3 does: the receipt typed
+// is copied onto the desk.
+class QtDeskVoidingF3 : public QtDeskKeyboard, public ::testing::WithParamInterface<Qt::KeyboardModifiers> {};
+
+TEST_P(QtDeskVoidingF3, CopiesTheReceiptWhateverTheShiftState)
+{
+    std::vector<VisitRecord> visits;
+    for (int n = 1; n <= 3; ++n)
+        visits.push_back(visit(n, n == 2 ? u"190001010008"_s : u"191212121212"_s));
+    writeClinicFiles();
+    writeVisits(visits);
+    program.folder = QDir(dir.path());
+    desk = std::make_unique<frmKassa>(app, program);
+    backend = std::make_unique<ui::qt::QtBackend>(app);
+    backend->start(*desk);
+    window = backend->existingWindow(*desk);
+    ASSERT_TRUE(window && user::activate(window));
+
+    alt(Qt::Key_N, u"n"_s);
+    ASSERT_EQ(desk->lblKvittoNr.caption(), u"4"_s);
+    window->actionOf(*desk->mnuNyReg[1])->trigger();
+    desk->txtMakulering.setFocus();
+    QApplication::processEvents();
+    expectFocus(desk->txtMakulering);
+    widget<QLineEdit>(desk->txtMakulering)->selectAll();
+    type(u"2"_s);
+    key(Qt::Key_F3, GetParam());
+    EXPECT_EQ(widget<QLineEdit>(desk->txtPersonnummer)->text(), u"190001010008"_s);
+    expectFocus(desk->txtPersonnummer);
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, QtDeskVoidingF3,
+                         ::testing::Values(Qt::KeyboardModifiers(Qt::ShiftModifier),
+                                           Qt::KeyboardModifiers(Qt::ControlModifier),
+                                           Qt::KeyboardModifiers(Qt::AltModifier),
+                                           Qt::KeyboardModifiers(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)),
+                         [](const auto& info) {
+                             const Qt::KeyboardModifiers m = info.param;
+                             return std::string(m & Qt::ShiftModifier ? "Shift" : "")
+                                 + (m & Qt::ControlModifier ? "Ctrl" : "") + (m & Qt::AltModifier ? "Alt" : "");
+                         });
+
+// Control characters are refused where they are pasted or inserted, like characters outside
+// Windows-1252: the box and the widget keep what they held.
+TEST_F(QtDeskKeyboard, ControlCharactersAreRefusedWherePasted)
+{
+    open(3);
+    desk->txtDiagnoskod.setFocus();
+    QApplication::processEvents();
+    auto* edit = widget<QLineEdit>(desk->txtDiagnoskod);
+    edit->selectAll();
+    type(u"K30"_s);
+    ASSERT_EQ(desk->txtDiagnoskod.text(), u"K30"_s);
+    const QString pasted[] = {u"\t1"_s, u"\r"_s, u"\n"_s, u"\r\n"_s, QString(QChar(0x1A)), QString(QChar(0x7F))};
+    for (const QString& text : pasted) {
+        QGuiApplication::clipboard()->setText(text);
+        edit->end(false);
+        key(Qt::Key_V, Qt::ControlModifier);
+        edit->insert(text);
+        EXPECT_EQ(desk->txtDiagnoskod.text(), u"K30"_s) << int(text.at(0).unicode());
+        EXPECT_EQ(edit->text(), u"K30"_s) << int(text.at(0).unicode());
+    }
+    QGuiApplication::clipboard()->setText(u"1"_s);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(desk->txtDiagnoskod.text(), u"K301"_s) << "a paste of good text is taken";
 }
 
 } // namespace

@@ -57,6 +57,8 @@ frmProv::frmProv(Application& app)
     setDefaultButton(&cmdOK);
     setCancelButton(&cmdStäng);
     setTabOrder({&lblNamn, &txtNamn, &txtKod, &lblVal, &lstVal, &chkVal, &optA, &optB, &cmdOK, &cmdStäng});
+    txtNamn.setCaptionLabel(&lblNamn);
+    lstVal.setCaptionLabel(&lblVal);
 
     txtNamn.Change = [this] { ++namnChanges; };
     txtNamn.LostFocus = [this] {

@@ -65,6 +65,33 @@ TEST_F(QtWindowTest, ChangesFromCodeReachTheWidgetsWithoutEcho)
     EXPECT_EQ(form.focused(), &form.txtNamn);
 }
 
+// A long list is filled in one step and grows at its end: the rows already shown stay as they
+// are, and an emptied list starts afresh.
+TEST_F(QtWindowTest, AListGrowsAtItsEndWithoutBeingBuiltAgain)
+{
+    auto* list = widget<QListWidget>(form.lstVal);
+    QListWidgetItem* first = list->item(0);
+    QStringList codes;
+    for (int i = 0; i < 5000; ++i)
+        codes << QString::number(i).rightJustified(5, u'0');
+    form.lstVal.addItems(codes);
+    form.lstVal.addItem(u"Sist"_s);
+    ASSERT_EQ(list->count(), 5004);
+    EXPECT_EQ(list->item(0), first) << "the rows shown before were kept";
+    EXPECT_EQ(list->item(3)->text(), u"00000"_s);
+    EXPECT_EQ(list->item(5002)->text(), u"04999"_s);
+    EXPECT_EQ(list->item(5003)->text(), u"Sist"_s);
+    form.lstVal.setListIndex(5003);
+    EXPECT_EQ(list->currentRow(), 5003);
+
+    form.lstVal.clear();
+    EXPECT_EQ(list->count(), 0);
+    form.lstVal.addItems({u"Ett"_s, u"Två"_s});
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), u"Två"_s);
+    EXPECT_EQ(list->selectedItems().size(), 0);
+}
+
 TEST_F(QtWindowTest, TypingReachesTheBoxUpToItsLengthInWindows1252Only)
 {
     auto* edit = widget<QLineEdit>(form.txtNamn);

@@ -18,17 +18,11 @@
 #include <QSignalBlocker>
 #include <cmath>
 #include <cstdlib>
-#include <tuple>
 
 namespace ui::qt {
 
 namespace {
 constexpr double TwipsPerPixel = 15.0;
-// How far from a box its caption may stand, beside it or above it.
-constexpr int CaptionGapBeside = 600;
-constexpr int CaptionGapAbove = 480;
-// Labels and boxes drawn by hand overlap a little; this much still counts as beside or above.
-constexpr int CaptionOverlap = 60;
 } // namespace
 
 FormWindow::FormWindow(QtBackend& backend, Form& form) : m_backend(backend), m_form(form)
@@ -61,91 +55,6 @@ QAction* FormWindow::actionOf(const MenuItem& item) const
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-Control* FormWindow::buddyOf(const Control& label)
-{
-    const auto& order = label.form().tabOrder();
-    auto it = std::find(order.begin(), order.end(), &label);
-    if (it == order.end())
-        return nullptr;
-    for (++it; it != order.end(); ++it)
-        if ((*it)->takesFocus())
-            return *it;
-    return nullptr;
-}
-
-namespace {
-
-// The caption the window's own order gives a box: the nearest label in the run of captions
-// (labels and frames) directly before it in the tab order.
-const Control* captionInTabOrder(const Control& input)
-{
-    const auto& order = input.form().tabOrder();
-    auto it = std::find(order.begin(), order.end(), &input);
-    while (it != order.begin()) {
-        --it;
-        if ((*it)->kind() == ControlKind::Label)
-            return *it;
-        if ((*it)->kind() != ControlKind::Frame)
-            break;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-const Control* FormWindow::captionLabelOf(const Control& input)
-{
-    if (const Control* label = captionInTabOrder(input))
-        return label;
-
-    // A box whose caption stands elsewhere in the tab order (it hands its key on, as
-    // "&Reservnummer:" does) is named by the label beside it, or else above it, among the labels
-    // that name no other box. Ranked: beside before above, a label shown or hidden together
-    // with the box (the desk moves rows into each other's place), then the nearest.
-    std::vector<const Control*> claimed;
-    for (const auto& c : input.form().controls())
-        if (c->kind() == ControlKind::TextBox || c->kind() == ControlKind::ListBox)
-            if (const Control* label = captionInTabOrder(*c))
-                claimed.push_back(label);
-
-    struct Rank {
-        bool above;
-        bool otherVisibility;
-        int gap;
-        bool operator<(const Rank& o) const
-        {
-            return std::tie(above, otherVisibility, gap) < std::tie(o.above, o.otherVisibility, o.gap);
-        }
-    };
-    const Control* best = nullptr;
-    Rank bestRank{};
-    const int top = input.top(), bottom = input.top() + input.height();
-    const int left = input.left(), right = input.left() + input.width();
-    for (const auto& candidate : input.form().controls()) {
-        const Control& l = *candidate;
-        if (l.kind() != ControlKind::Label || l.container() != input.container()
-            || std::find(claimed.begin(), claimed.end(), &l) != claimed.end())
-            continue;
-        const int middle = l.top() + l.height() / 2;
-        const int lRight = l.left() + l.width(), lBottom = l.top() + l.height();
-        const bool otherVisibility = l.visible() != input.visible();
-        Rank rank{};
-        if (middle >= top && middle < bottom && lRight <= left + CaptionOverlap
-            && left - lRight <= CaptionGapBeside)
-            rank = {false, otherVisibility, left - lRight};
-        else if (lBottom <= top + CaptionOverlap && top - lBottom <= CaptionGapAbove
-                 && l.left() < right && lRight > left)
-            rank = {true, otherVisibility, top - lBottom};
-        else
-            continue;
-        if (!best || rank < bestRank) {
-            best = &l;
-            bestRank = rank;
-        }
-    }
-    return best;
-}
-
 // --- Building ---
 
 void FormWindow::build()
@@ -165,13 +74,13 @@ void FormWindow::build()
                 create(*c, c->container() ? widgetOf(*c->container()) : m_client);
         }
 
+    // A label's buddy is the control its access key hands the focus to, so that Qt shows the
+    // key underlined and reports it; where the key goes at a given moment is the window
+    // layer's to say (Application::accessKey).
     for (Control* c : m_form.tabOrder())
-        if (c->kind() == ControlKind::Label || c->kind() == ControlKind::Frame)
-            if (Control* target = buddyOf(*c))
-                m_buddies[c] = target;
-    for (const auto& [label, target] : m_buddies)
-        if (label->kind() == ControlKind::Label)
-            static_cast<QLabel*>(widgetOf(*label))->setBuddy(widgetOf(*target));
+        if (c->kind() == ControlKind::Label)
+            if (Control* target = m_form.captionTarget(*c))
+                static_cast<QLabel*>(widgetOf(*c))->setBuddy(widgetOf(*target));
 
     for (const auto& control : m_form.controls())
         showAll(*control);
@@ -341,13 +250,9 @@ void FormWindow::showControl(Control& control, Property property)
     switch (property) {
     case Property::Geometry:
         placeWidget(control, widget);
-        if (control.kind() != ControlKind::Line && control.kind() != ControlKind::Frame)
-            nameInputs(); // a box's caption is the label that stands beside it now
         break;
     case Property::Visible:
         widget->setVisible(control.visible());
-        if (control.kind() == ControlKind::Label)
-            nameInputs();
         break;
     case Property::Enabled:
         widget->setEnabled(control.enabled());
@@ -358,7 +263,7 @@ void FormWindow::showControl(Control& control, Property property)
     case Property::Caption:
         if (control.kind() == ControlKind::Label) {
             showLabelCaption(control);
-            nameInputs();
+            nameInputs(&control);
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
             frame->setTitle(control.caption());
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -428,15 +333,17 @@ void FormWindow::showLabelCaption(const Control& label)
     widget->setText(widget->buddy() ? label.caption() : withoutAccessKey(label.caption()));
 }
 
-void FormWindow::nameInputs()
+void FormWindow::nameInputs(const Control* label)
 {
-    // Qt would name a box after the first label whose buddy it is, and a box whose caption hands
-    // its key on (txtReservnummer) would have none; the caption beside or above it names it.
+    // Each box is named after the label its form says captions it (Qt would take the first label
+    // whose buddy it is, and a box whose caption hands its key on would have none). With
+    // `label`, only the boxes it captions.
     for (const auto& control : m_form.controls()) {
-        if (control->kind() != ControlKind::TextBox && control->kind() != ControlKind::ListBox)
+        const Control* caption = control->captionLabel();
+        if (!caption || (label && caption != label))
             continue;
-        if (const Control* label = captionLabelOf(*control))
-            widgetOf(*control)->setAccessibleName(withoutAccessKey(label->caption()).trimmed());
+        if (QWidget* widget = widgetOf(*control))
+            widget->setAccessibleName(withoutAccessKey(caption->caption()).trimmed());
     }
 }
 
@@ -468,8 +375,18 @@ void FormWindow::showItems(Control& control)
     if (control.kind() != ControlKind::ListBox)
         return;
     auto* list = static_cast<QListWidget*>(widgetOf(control));
-    list->clear();
-    list->addItems(static_cast<ListBox&>(control).items());
+    const QStringList& items = static_cast<ListBox&>(control).items();
+    // A list only grows at its end or is emptied, so the rows shown are the first of the
+    // items: only the new ones are added, and a long code list is never built twice.
+    const int shown = list->count();
+    const bool extends = shown <= items.size()
+        && (shown == 0 || list->item(shown - 1)->text() == items.at(shown - 1));
+    if (!extends) {
+        list->clear();
+        list->addItems(items);
+    } else if (shown < items.size()) {
+        list->addItems(items.mid(shown));
+    }
     showListIndex(control);
 }
 

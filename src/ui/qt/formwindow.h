@@ -38,18 +38,11 @@ public:
     void showMenu(const MenuItem& item);
     void showCaption();
     // Puts Qt's focus on the window's focus holder. `reason` tells a text box how the focus
-    // came (Tab selects its text, as receptionists expect from any Windows form).
+    // came (Tab selects its text, so that what is typed next replaces it).
     void followFocus(Qt::FocusReason reason);
 
     // Twips to device-independent pixels.
     static int pixels(int twips);
-    // The buddy of a label (or frame): the next control after it in the window's tab order that
-    // can hold the focus at all. Where its key goes at a given moment is the window layer's to
-    // say (Application::accessKey).
-    static Control* buddyOf(const Control& label);
-    // The label that names a text box or list: its caption in the tab order, or for a box whose
-    // caption hands its key on, the free label of the same frame beside or above it.
-    static const Control* captionLabelOf(const Control& input);
 
 protected:
     bool event(QEvent* event) override;
@@ -70,7 +63,7 @@ private:
     void showValue(Control& control);
     void showFont(const Control& control, QWidget* widget);
     void showSelection(Control& control);
-    void nameInputs();
+    void nameInputs(const Control* label = nullptr);
 
     // formwindow_input.cpp: what the user does
     void bindUser(Control& control, QWidget* widget);
@@ -78,7 +71,6 @@ private:
     bool shortcut(Control& control);
     bool mousePress(Control& control, QWidget* widget);
     void focusIn(Control& control, Qt::FocusReason reason);
-    OptionButton* neighbourOption(const OptionButton& option, int step) const;
 
     QtBackend& m_backend;
     Form& m_form;
@@ -86,7 +78,6 @@ private:
     std::unordered_map<const Control*, QWidget*> m_widgets;
     std::unordered_map<const QObject*, Control*> m_controls;
     std::unordered_map<const MenuItem*, QAction*> m_actions;
-    std::unordered_map<const Control*, Control*> m_buddies; // label -> control it names
 };
 
 } // namespace ui::qt

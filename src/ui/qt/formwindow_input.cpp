@@ -1,5 +1,6 @@
 #include "ui/qt/formwindow.h"
 
+#include "ui/keys.h"
 #include "ui/qt/qtbackend.h"
 
 #include <QAbstractButton>
@@ -18,37 +19,44 @@ namespace ui::qt {
 
 namespace {
 
-// The key code the windows' KeyDown handlers know (114 is F3), or 0 for a key they never see.
+// The key code the window layer knows (ui::keys: 114 is F3), or 0 for a key it never sees.
 int keyCodeOf(const QKeyEvent& key)
 {
     const int k = key.key();
     if (k >= Qt::Key_F1 && k <= Qt::Key_F16)
-        return 112 + (k - Qt::Key_F1);
+        return keys::F1 + (k - Qt::Key_F1);
     if (k >= Qt::Key_0 && k <= Qt::Key_9)
         return (key.modifiers() & Qt::KeypadModifier) ? 96 + (k - Qt::Key_0) : k;
     if (k >= Qt::Key_A && k <= Qt::Key_Z)
         return k;
     switch (k) {
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return keys::Tab;
+    case Qt::Key_Backtab: return keys::Tab; // Shift+Tab, with the shift state
+    case Qt::Key_Return: return keys::Enter;
+    case Qt::Key_Enter: return keys::Enter;
+    case Qt::Key_Escape: return keys::Escape;
+    case Qt::Key_Backspace: return keys::Backspace;
     case Qt::Key_Space: return 32;
     case Qt::Key_PageUp: return 33;
     case Qt::Key_PageDown: return 34;
     case Qt::Key_End: return 35;
     case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
+    case Qt::Key_Left: return keys::Left;
+    case Qt::Key_Up: return keys::Up;
+    case Qt::Key_Right: return keys::Right;
+    case Qt::Key_Down: return keys::Down;
     case Qt::Key_Insert: return 45;
     case Qt::Key_Delete: return 46;
     default: return 0;
     }
 }
 
-int shiftStateOf(Qt::KeyboardModifiers modifiers)
+int shiftStateOf(const QKeyEvent& key)
 {
-    return ((modifiers & Qt::ShiftModifier) ? 1 : 0) | ((modifiers & Qt::ControlModifier) ? 2 : 0)
-        | ((modifiers & Qt::AltModifier) ? 4 : 0);
+    const Qt::KeyboardModifiers modifiers = key.modifiers();
+    return ((modifiers & Qt::ShiftModifier) || key.key() == Qt::Key_Backtab ? keys::Shift : 0)
+        | ((modifiers & Qt::ControlModifier) ? keys::Ctrl : 0)
+        | ((modifiers & Qt::AltModifier) ? keys::Alt : 0);
 }
 
 } // namespace
@@ -94,9 +102,13 @@ bool FormWindow::event(QEvent* event)
         return result;
     }
     case QEvent::KeyPress:
-        // Keys that reach the window itself: nothing in it holds the focus.
+        // Keys that reach the window itself: none of its widgets has Qt's focus.
+        m_backend.userInputIn(*this);
         if (keyPress(nullptr, static_cast<QKeyEvent*>(event)))
             return true;
+        break;
+    case QEvent::MouseButtonPress:
+        m_backend.userInputIn(*this);
         break;
     default:
         break;
@@ -116,11 +128,13 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
+        m_backend.userInputIn(*this);
         return keyPress(control, static_cast<QKeyEvent*>(event));
     case QEvent::Shortcut:
         return shortcut(*control);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        m_backend.userInputIn(*this);
         return mousePress(*control, static_cast<QWidget*>(watched));
     case QEvent::FocusIn:
         focusIn(*control, static_cast<QFocusEvent*>(event)->reason());
@@ -132,48 +146,15 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
 
 bool FormWindow::keyPress(Control* control, QKeyEvent* key)
 {
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    switch (key->key()) {
-    case Qt::Key_Tab:
-        if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
-            return false;
-        m_backend.userTab((modifiers & Qt::ShiftModifier) != 0);
-        return true;
-    case Qt::Key_Backtab:
-        m_backend.userTab(true);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // A main window has no default button of its own: Enter is the window's, from any
-        // control, lists included.
-        m_backend.userEnter();
-        return true;
-    case Qt::Key_Escape:
-        m_backend.userEscape();
-        return true;
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-        if (control && control->kind() == ControlKind::OptionButton) {
-            // The arrows choose among the options of a group, as on any Windows form.
-            const int step = (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left) ? -1 : 1;
-            if (OptionButton* next = neighbourOption(*static_cast<OptionButton*>(control), step))
-                m_backend.userClick(*next, Qt::TabFocusReason);
-            return true;
-        }
-        break;
-    default:
-        break;
-    }
-    if (control && control->kind() == ControlKind::TextBox && modifiers != Qt::AltModifier) {
-        if (const int code = keyCodeOf(*key)) {
-            m_backend.userKeyDown(code, shiftStateOf(modifiers));
-            // A handler that moved the focus elsewhere has taken the key.
-            return m_form.focused() != control;
-        }
-    }
-    return false;
+    // Every key the window layer knows goes to it with its shift state, and it says what the key
+    // means: Tab, Enter and Esc are the window's (a main window has no default button of its
+    // own), the arrows choose among options, the rest reach a text box's KeyDown. A key it did
+    // not take is the widget's as usual (a character typed, a list's row moved).
+    Q_UNUSED(control);
+    const int code = keyCodeOf(*key);
+    if (code == 0)
+        return false;
+    return m_backend.userKeyDown(code, shiftStateOf(*key));
 }
 
 bool FormWindow::shortcut(Control& control)
@@ -219,28 +200,6 @@ void FormWindow::focusIn(Control& control, Qt::FocusReason reason)
     if (!m_backend.acceptsUser() || m_form.focused() == &control)
         return;
     m_backend.userFocus(control, reason);
-}
-
-OptionButton* FormWindow::neighbourOption(const OptionButton& option, int step) const
-{
-    std::vector<OptionButton*> group;
-    for (const auto& c : m_form.controls())
-        if (c->kind() == ControlKind::OptionButton) {
-            auto* other = static_cast<OptionButton*>(c.get());
-            if (other->group() == option.group() && other->container() == option.container())
-                group.push_back(other);
-        }
-    const auto it = std::find(group.begin(), group.end(), &option);
-    if (it == group.end())
-        return nullptr;
-    const int n = int(group.size());
-    int i = int(it - group.begin());
-    for (int tries = 1; tries < n; ++tries) {
-        i = (i + step + n) % n;
-        if (group[size_t(i)]->canFocusNow())
-            return group[size_t(i)];
-    }
-    return nullptr;
 }
 
 } // namespace ui::qt

@@ -1,5 +1,6 @@
 #include "ui/qt/qtbackend.h"
 
+#include "ui/keys.h"
 #include "ui/qt/formwindow.h"
 
 #include <QCloseEvent>
@@ -21,7 +22,6 @@ QtBackend::~QtBackend()
 
 void QtBackend::start(Form& main)
 {
-    m_main = &main;
     windowFor(main);
     m_app.start(main);
     sync();
@@ -50,12 +50,15 @@ bool QtBackend::acceptsUser() const
 
 void QtBackend::sync(Qt::FocusReason reason)
 {
-    if (m_app.hasQuit() || m_app.eventDepth() > 0)
+    if (m_app.hasQuit() || m_app.eventDepth() > 0 || m_syncing)
         return;
+    m_syncing = true;
     for (Form* form : m_app.shownForms()) {
         FormWindow& window = windowFor(*form);
-        if (!window.isVisible())
+        if (!window.isVisible()) {
+            const Pushing pushing(*this);
             window.show();
+        }
     }
     for (auto& [form, window] : m_windows)
         if (!m_app.isShown(*form) && window->isVisible()) {
@@ -68,12 +71,16 @@ void QtBackend::sync(Qt::FocusReason reason)
         if (active) {
             FormWindow& window = windowFor(*active);
             window.raise();
-            window.activateWindow();
+            if (!window.isActiveWindow()) {
+                m_requestedActive = &window;
+                window.activateWindow();
+            }
         }
     }
     for (auto& [form, window] : m_windows)
         if (window->isVisible())
             window->followFocus(reason);
+    m_syncing = false;
 }
 
 void QtBackend::queueSync()
@@ -113,13 +120,6 @@ void QtBackend::userFocus(Control& target, Qt::FocusReason reason)
     sync(reason);
 }
 
-void QtBackend::userTab(bool backwards)
-{
-    if (acceptsUser())
-        m_app.tab(backwards);
-    sync(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-}
-
 void QtBackend::userClick(Control& control, Qt::FocusReason reason)
 {
     // The window layer moves the focus to the control first; a refused move leaves the button
@@ -139,40 +139,32 @@ void QtBackend::userAccessKey(QChar key)
 
 void QtBackend::userTyped(TextBox& box, const QString& text)
 {
-    if (acceptsUser() && m_app.focusByUser(box))
-        m_app.runEvent([&box, &text] { box.setText(text); });
+    if (acceptsUser())
+        m_app.type(box, text);
     refresh(box);
     sync();
 }
 
 void QtBackend::userSelected(ListBox& list, int row)
 {
-    // A list always keeps a selection once it has one: a deselection with Ctrl is undone.
-    if (acceptsUser() && row >= 0)
+    // A deselection the window layer refuses (a list keeps its selection) is undone.
+    if (acceptsUser())
         m_app.select(list, row);
     refresh(list);
     sync(Qt::MouseFocusReason);
 }
 
-void QtBackend::userEnter()
+bool QtBackend::userKeyDown(int keyCode, int shift)
 {
-    if (acceptsUser())
-        m_app.pressEnter();
-    sync();
-}
-
-void QtBackend::userEscape()
-{
-    if (acceptsUser())
-        m_app.pressEscape();
-    sync();
-}
-
-void QtBackend::userKeyDown(int keyCode, int shift)
-{
-    if (acceptsUser())
-        m_app.keyDown(keyCode, shift);
-    sync();
+    // While the window layer is busy (a message box is up) the key does not happen at all.
+    if (!acceptsUser())
+        return true;
+    const bool taken = m_app.keyDown(keyCode, shift);
+    Qt::FocusReason reason = Qt::OtherFocusReason;
+    if (keyCode == keys::Tab)
+        reason = (shift & keys::Shift) ? Qt::BacktabFocusReason : Qt::TabFocusReason;
+    sync(reason);
+    return taken;
 }
 
 void QtBackend::userMenu(MenuItem& item)
@@ -185,15 +177,33 @@ void QtBackend::userMenu(MenuItem& item)
     sync();
 }
 
-// Qt activates a window after a message box, after another application, and when the user goes
-// from one of the program's windows to another. Only the last is an activation of the window.
+// Qt activates a window when the user goes from one of the program's windows to another, and
+// also after a message box, after another application and whenever the backend asked it to.
+// The window the window layer has active already is no news; one the backend is still waiting
+// for Qt to activate makes any other activation Qt's own catching up.
 void QtBackend::windowActivated(FormWindow& window)
 {
-    const QPointer<FormWindow> previous = m_lastActiveWindow;
-    m_lastActiveWindow = &window;
-    if (!previous || previous == &window || !acceptsUser() || !m_app.isShown(window.form()))
+    if (m_requestedActive) {
+        if (m_requestedActive == &window)
+            m_requestedActive = nullptr;
         return;
-    m_app.activate(window.form());
+    }
+    userCameTo(window);
+}
+
+void QtBackend::userInputIn(FormWindow& window)
+{
+    // What the user does settles any wait for Qt: this is the window the user is in.
+    m_requestedActive = nullptr;
+    userCameTo(window);
+}
+
+void QtBackend::userCameTo(FormWindow& window)
+{
+    Form& form = window.form();
+    if (!acceptsUser() || !m_app.isShown(form) || m_app.activeForm() == &form)
+        return;
+    m_app.activate(form);
     sync();
 }
 
@@ -208,10 +218,7 @@ void QtBackend::windowCloseRequested(FormWindow& window, QCloseEvent& event)
     event.ignore();
     if (!acceptsUser())
         return;
-    if (&form == m_main)
-        m_app.quit();
-    else
-        m_app.close(form);
+    m_app.closeByUser(form);
     sync();
 }
 
@@ -240,6 +247,16 @@ void QtBackend::formCaptionChanged(Form& form)
 {
     if (FormWindow* window = existingWindow(form))
         window->showCaption();
+}
+
+void QtBackend::windowsChanged()
+{
+    // Shown, closed or activated from code as well as by the user: Qt follows once the event
+    // that did it has ended.
+    if (m_app.eventDepth() == 0)
+        sync();
+    else
+        queueSync();
 }
 
 } // namespace ui::qt

@@ -31,7 +31,9 @@ public:
     // and activates it, and the Qt window is shown. Closing this window ends the program.
     void start(Form& main);
 
-    // The Qt window of `form`, built when first asked for.
+    // The Qt window of `form`, built when first asked for: a window the program shows through
+    // the Application gets its Qt window when it is first shown, and keeps it while it is
+    // closed and shown again.
     FormWindow& windowFor(Form& form);
     FormWindow* existingWindow(const Form& form) const;
 
@@ -46,16 +48,19 @@ public:
 
     // --- What the user did, from the Qt windows ---
     void userFocus(Control& target, Qt::FocusReason reason);
-    void userTab(bool backwards);
     void userClick(Control& control, Qt::FocusReason reason);
     void userAccessKey(QChar key);
     void userTyped(TextBox& box, const QString& text);
     void userSelected(ListBox& list, int row);
-    void userEnter();
-    void userEscape();
-    void userKeyDown(int keyCode, int shift);
+    // A key with its code and shift state (ui::keys); true when the window layer took it.
+    bool userKeyDown(int keyCode, int shift);
     void userMenu(MenuItem& item);
+    // Qt made `window` its active window: the user came to it (the mouse, the keyboard, the
+    // window manager), or Qt is only following what the backend asked for, or coming back from
+    // a message box or another application. Only the first activates its form.
     void windowActivated(FormWindow& window);
+    // The user presses a key or a mouse button in `window`: it is the window the user is in.
+    void userInputIn(FormWindow& window);
     void windowCloseRequested(FormWindow& window, QCloseEvent& event);
 
     // Marks the backend's own changes to widgets, so that the focus and signals they cause in
@@ -76,17 +81,22 @@ public:
     void menuChanged(MenuItem& item) override;
     void focusChanged(Form& form, Control* holder) override;
     void formCaptionChanged(Form& form) override;
+    void windowsChanged() override;
 
 private:
     void refresh(Control& control);
     void queueSync();
+    void userCameTo(FormWindow& window);
 
     Application& m_app;
-    Form* m_main = nullptr;
     std::map<const Form*, std::unique_ptr<FormWindow>> m_windows;
-    QPointer<FormWindow> m_lastActiveWindow;
     Form* m_syncedActive = nullptr;
+    // The window the backend last asked Qt to activate, until Qt has done it. Activations of
+    // other windows before that are Qt catching up (a window hidden or shown a moment ago), not
+    // the user's; taken for the user's, each would ask for another and the two would never end.
+    QPointer<FormWindow> m_requestedActive;
     int m_pushing = 0;
+    bool m_syncing = false;
     bool m_syncQueued = false;
 };
 

@@ -36,8 +36,8 @@ std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, Buttons button
                                              const QString& title, QWidget* parent)
 {
     auto box = std::make_unique<QMessageBox>(parent);
-    const QString shownTitle = title.isEmpty() ? AppTitle : title;
-    box->setWindowTitle(shownTitle);
+    // The window layer has given every box its title (the program's when it had none).
+    box->setWindowTitle(title);
     // Plain text: a message may hold "<<" or "&" and must be shown as written.
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
@@ -53,7 +53,7 @@ std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, Buttons button
         box->setEscapeButton(ok);
     }
     // A screen reader reads the message itself, not only the title.
-    box->setAccessibleName(shownTitle);
+    box->setAccessibleName(title);
     box->setAccessibleDescription(text);
     if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
         label->setAccessibleName(text);
@@ -95,7 +95,7 @@ std::unique_ptr<QInputDialog> buildInputDialog(const QString& prompt, const QStr
 {
     auto dialog = std::make_unique<QInputDialog>(parent);
     dialog->setInputMode(QInputDialog::TextInput);
-    dialog->setWindowTitle(title.isEmpty() ? AppTitle : title);
+    dialog->setWindowTitle(title);
     dialog->setLabelText(prompt);
     dialog->setTextValue(proposed);
     dialog->setOkButtonText(QStringLiteral("OK"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/fixedtext.h"
+#include "data/visittable.h"
 
 #include <QString>
 #include <QStringView>
@@ -29,6 +30,9 @@ inline const QString BokstavSiffraRemiss =
 inline const QString FelaktigKombikakod = QStringLiteral("OBS! Felaktig kombikakod!");
 inline const QString Dubblett =
     QStringLiteral("OBS! Detta Personnummer är redan registrerat detta daum!");
+inline const QString EndstSiffror = QStringLiteral("OBS! Endst siffror får användas!");
+inline const QString KvittonummerFörStort =
+    QStringLiteral("OBS! Det högsta kvittonumret är 32767!");
 inline const QString IngetPersonnummer =
     QStringLiteral("OBS! Du har ej skrivit in något personnummer!") + QLatin1Char('\n')
     + QStringLiteral("Vill Du fortsätta utan Personnummer?") + QLatin1Char('"');
@@ -73,5 +77,32 @@ Message remissFrån(const QString& t);
 // txtBesöksDatum, txtFödelsedatum, txtRemissDatum: empty passes; six digits (no calendar
 // check: a month 13 passes).
 Message datum(const QString& t);
+
+// The duplicate warning: how many stored visits have this personnummer (all 12 characters,
+// trailing blanks included) and this visit date (all 6), compared exactly. Only on the newest
+// receipt, the one `kvittoText` names when it is the table's last entry: browsing an old receipt
+// would otherwise find the receipt itself.
+int dubbletter(const VisitTable& besök, const QString& kvittoText, const QString& personnummer,
+               const QString& datum);
+
+// --- Receipt numbers ---
+
+// txtMakulering, the receipt to void: empty passes; digits only (a blank between digits counts
+// as a non-digit), no blank around them, and a number a receipt can have: receipt numbers are
+// 16-bit, so 32767 is the last one. Leading zeros are allowed ("000000010" names receipt 10).
+Message makuleratKvitto(const QString& t);
+
+// A receipt number as stored in a record's Kvittonummer: the value of the text (leading zeros and
+// surrounding blanks do not count) filled with leading "0" to 8 characters, so "05", " 5" and
+// "000000005" all store "00000005". A text that names no receipt number (empty, or anything the
+// checks refuse before a registration gets here) stores none: the empty text.
+QString lagratKvittonummer(const QString& t);
+
+// The question asked before a doubtful voiding is stored, or nothing when the voiding is plain:
+// `typed` is the receipt to void as the box holds it, `här` the receipt the voiding is stored
+// under, `besök` the visit table. A voiding of nothing, of a receipt that holds no visit, of a
+// voiding record, of a receipt voided already (by a record other than the one being replaced),
+// or of the receipt shown (which the voiding would overwrite) is asked about.
+Message makuleringsfråga(const QString& typed, std::optional<int> här, const VisitTable& besök);
 
 } // namespace fieldchecks

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 
 // The desk: the start-up window, where every visit is registered. It holds the visit table and
 // its own copies of the tariff and procedure tables for as long as the program runs.
@@ -19,6 +20,7 @@
 //   frmKassa_startup.cpp   Form_Load / Form_Activate / Form_GotFocus, UppdateraKassaFormulär,
 //                          SkapaNyPost, GåTillNästaKvitto
 //   frmKassa_display.cpp   showing a receipt (lblKvittoNr_Change), browsing, "Gå till..."
+//   frmKassa_identity.cpp  the identity rows and the identity menu pair
 //   frmKassa_store.cpp     the Lagra… procedures that turn the desk into desk values, LagraBesök
 //   frmKassa_checks.cpp    the focus-loss checks of the boxes, LetaDubblett
 //   frmKassa_register.cpp  cmdRegistrera_Click
@@ -45,8 +47,8 @@ public:
     bool startFailed() const { return m_startFailed; }
 
     // --- State (read by tests and by the other windows) ---
-    Program& program() { return m_program; }
-    VisitTable& besök() { return m_besök; }
+    const Program& program() const { return m_program; }
+    const VisitTable& besök() const { return m_besök; }
     const TariffTable& taxor() const { return m_taxor; }
     const ProcedureTable& åtgärder() const { return m_åtgärder; }
 
@@ -121,6 +123,7 @@ public:
     ui::MenuItem& mnuPatientregister;
     ui::MenuItem& mnuGåTill;
 
+private:
     // --- Start-up and new receipts (frmKassa_startup.cpp) ---
     void UppdateraKassaFormulär();
     void SkapaNyPost();
@@ -135,6 +138,32 @@ public:
     // Copies record `r` onto the desk: steps 2 to 12 of the display. For the F3 lookup of a
     // receipt to void, `förMakulering` keeps txtMakulering and txtDiagnoskod and the mode.
     void VisaPost(const VisitRecord& r, bool förMakulering);
+
+    // --- The identity rows (frmKassa_identity.cpp) ---
+    // What the personnummer, reserve-number and birth-date rows, the identity menu pair and the
+    // frame "Personregistrering" show; each part left unset stays as it is.
+    struct Rad {
+        std::optional<bool> visas = {};   // the box and its caption label together
+        std::optional<bool> aktiv = {};   // the box
+        std::optional<QString> text = {}; // the box's new text
+    };
+    struct Identitetsrader {
+        std::optional<int> markerad = {}; // the identity menu item with the mark: 0, 1, or -1 for none
+        std::optional<bool> menyAktiv = {};
+        Rad personnummer = {}, reservnummer = {}, födelsedatum = {};
+        bool reservraderUppåt = false; // the reserve rows moved up into the frame's first two rows
+        std::optional<int> ramhöjd = {};
+        ui::TextBox* fokus = nullptr;
+    };
+    void VisaIdentitetsrader(const Identitetsrader& rader);
+    // The rows for a receipt's identity: type "P", "R" or none (the display, LagraSmittskydd).
+    Identitetsrader identitetFör(const QString& idTyp, const QString& idNummer);
+    // The rows the menu "Personnummer" (0) or "Reservnummer" (1) chooses.
+    Identitetsrader identitetsval(int index);
+    // An infection-control visit: no identity row, the menu pair unchecked and greyed out. The
+    // box ticked by the user leaves the birth-date row in place, emptied and disabled; a stored
+    // infection-control visit shown hides it too.
+    Identitetsrader utanIdentitet(bool födelsedatumDolt);
 
     // --- Storing the desk (frmKassa_store.cpp) ---
     void LagraSkatt();
@@ -162,9 +191,16 @@ public:
     void txtRemissDatum_LostFocus();
     void txtBesöksDatum_GotFocus();
     void LetaDubblett();
+    // Shows the refusal, if there is one, and gives `fält` the focus back. True when refused.
+    bool vägra(ui::Control& fält, const std::optional<QString>& fel);
 
     // --- Registration and printing (frmKassa_register.cpp, frmKassa_print.cpp) ---
     void cmdRegistrera_Click();
+    bool KontrolleraIdentitet();
+    bool KontrolleraKvittonummer(int& kvittonummer);
+    bool KontrolleraListorna();
+    void LagraAllt();
+    bool läsBesöksFilen();
     void SkrivUtKvitto();
 
     // --- Menus and modes (frmKassa_menus.cpp) ---
@@ -182,6 +218,8 @@ public:
     void chkSmittskydd_Click();
     void lstTaxekod_Click();
     void lstRemissTill_Click();
+    // One of the two items of a menu pair carries the check mark (index 0 or 1), or neither (-1).
+    static void markera(const std::array<ui::MenuItem*, 2>& par, int index);
 
     // --- Voiding (frmKassa_voiding.cpp) ---
     void mnuNyReg_Click(int index);
@@ -189,15 +227,11 @@ public:
     void txtMakulering_LostFocus();
     bool BekräftaMakulering(); // at "Registrera" in voiding mode: false = store nothing
 
-private:
     void byggLayout();   // frmKassa_layout.cpp
     void kopplaHändelser();
 
     // Shows a file error once; the desk goes on with what it had.
     void visaFilfel(const FileResult& result);
-    // The identity rows for an identity type "P", "R" or none (frmKassa_store.cpp); shared by
-    // the display of a receipt and LagraSmittskydd.
-    void VisaIdentitet(const QString& idTyp, const QString& idNummer);
 
     Program& m_program;
     VisitTable m_besök;

@@ -1,70 +1,67 @@
 #include "desk/frmKassa.h"
 
-#include "data/numbers.h"
 #include "desk/fieldchecks.h"
 
 // The checks that run when the user leaves an identity, code or date box. A refused box keeps
 // its text and takes the focus back, so the user cannot move on until it is corrected or
 // erased; the rules themselves live in fieldchecks.
 
-namespace {
-
-// Shows the refusal, if there is one, and gives the box the focus back. True when refused.
-bool vägra(frmKassa& desk, ui::TextBox& box, const fieldchecks::Message& fel)
+bool frmKassa::vägra(ui::Control& fält, const fieldchecks::Message& fel)
 {
     if (!fel)
         return false;
-    desk.dialogs().message(*fel);
-    box.setFocus();
+    dialogs().message(*fel);
+    fält.setFocus();
     return true;
 }
 
-} // namespace
-
+// With duplicate checking on, a good personnummer is looked up among the stored visits. Leaving
+// the box for "Registrera" (a click on it, or Enter) leaves the warning to the registration,
+// whose first step it is: one press of the button warns once.
 void frmKassa::txtPersonnummer_LostFocus()
 {
     const QString t = txtPersonnummer.text();
     if (fieldchecks::trimBlanks(t).isEmpty())
         return;
-    if (vägra(*this, txtPersonnummer, fieldchecks::personnummer(t)))
+    if (vägra(txtPersonnummer, fieldchecks::personnummer(t)))
         return;
-    if (chkDubletter.value() == 1)
+    if (chkDubletter.value() == 1 && focused() != &cmdRegistrera)
         LetaDubblett();
 }
 
 void frmKassa::txtReservnummer_LostFocus()
 {
-    vägra(*this, txtReservnummer, fieldchecks::reservnummer(txtReservnummer.text()));
+    vägra(txtReservnummer, fieldchecks::reservnummer(txtReservnummer.text()));
 }
 
 void frmKassa::txtKombikakod_LostFocus()
 {
-    vägra(*this, txtKombikakod, fieldchecks::kombikakod(txtKombikakod.text()));
+    vägra(txtKombikakod, fieldchecks::kombikakod(txtKombikakod.text()));
 }
 
 void frmKassa::txtVikKomkod_LostFocus()
 {
-    vägra(*this, txtVikKomkod, fieldchecks::vikKomkod(txtVikKomkod.text()));
+    vägra(txtVikKomkod, fieldchecks::vikKomkod(txtVikKomkod.text()));
 }
 
 void frmKassa::txtRemissFrån_LostFocus()
 {
-    vägra(*this, txtRemissFrån, fieldchecks::remissFrån(txtRemissFrån.text()));
+    vägra(txtRemissFrån, fieldchecks::remissFrån(txtRemissFrån.text()));
 }
 
 void frmKassa::txtBesöksDatum_LostFocus()
 {
-    vägra(*this, txtBesöksDatum, fieldchecks::datum(txtBesöksDatum.text()));
+    vägra(txtBesöksDatum, fieldchecks::datum(txtBesöksDatum.text()));
 }
 
 void frmKassa::txtFödelsedatum_LostFocus()
 {
-    vägra(*this, txtFödelsedatum, fieldchecks::datum(txtFödelsedatum.text()));
+    vägra(txtFödelsedatum, fieldchecks::datum(txtFödelsedatum.text()));
 }
 
 void frmKassa::txtRemissDatum_LostFocus()
 {
-    vägra(*this, txtRemissDatum, fieldchecks::datum(txtRemissDatum.text()));
+    vägra(txtRemissDatum, fieldchecks::datum(txtRemissDatum.text()));
 }
 
 // Typing two digits replaces the day: the month and year of the previous visit usually stand.
@@ -73,18 +70,12 @@ void frmKassa::txtBesöksDatum_GotFocus()
     txtBesöksDatum.setSelection(4, 2);
 }
 
-// Warns, without refusing anything, when the personnummer already has a visit on this date.
-// Only on the newest receipt: browsing an old one would otherwise find the receipt itself.
+// Warns, without refusing anything, once for every stored visit of this personnummer on this
+// date.
 void frmKassa::LetaDubblett()
 {
-    const std::optional<int> kvitto = receiptNumber(lblKvittoNr.caption());
-    if (!kvitto || *kvitto != m_besök.upperBound())
-        return;
-    const QString datum = txtBesöksDatum.text();
-    const QString pnr = txtPersonnummer.text();
-    for (int k = 1; k <= m_besök.upperBound(); ++k) {
-        const VisitRecord& r = m_besök[k];
-        if (datum == r.text(VisitField::Besöksdatum) && pnr == r.text(VisitField::IdNummer))
-            dialogs().message(fieldchecks::text::Dubblett);
-    }
+    const int antal = fieldchecks::dubbletter(m_besök, lblKvittoNr.caption(),
+                                              txtPersonnummer.text(), txtBesöksDatum.text());
+    for (int i = 0; i < antal; ++i)
+        dialogs().message(fieldchecks::text::Dubblett);
 }

@@ -2,6 +2,7 @@
 
 #include "data/fixedtext.h"
 #include "data/numbers.h"
+#include "desk/deskcodes.h"
 
 using namespace Qt::StringLiterals;
 
@@ -53,21 +54,20 @@ void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
 
     // Tax form; a record without one leaves the menu as it is.
     const QString skatt = r.text(F::Skatt);
-    if (skatt == u"F" || skatt == u"A") {
-        mnuSkatt[0]->setChecked(skatt == u"F");
-        mnuSkatt[1]->setChecked(skatt == u"A");
-    }
+    if (skatt == kod::FSkatt)
+        markera(mnuSkatt, 0);
+    else if (skatt == kod::ASkatt)
+        markera(mnuSkatt, 1);
 
     // Identity: the rows of its type, the focus in the number.
-    VisaIdentitet(m_värden.IdTyp, m_värden.IdNummer);
+    VisaIdentitetsrader(identitetFör(m_värden.IdTyp, m_värden.IdNummer));
 
     // Kind of record: a voiding record puts the desk into voiding mode with its field shown.
     if (!förMakulering) {
         const QString typ = r.text(F::Registreringstyp);
-        if (typ == u"1" || typ == u"2") {
-            const bool makulering = typ == u"2";
-            mnuNyReg[0]->setChecked(!makulering);
-            mnuNyReg[1]->setChecked(makulering);
+        if (typ == kod::Besök || typ == kod::Makulering) {
+            const bool makulering = typ == kod::Makulering;
+            markera(mnuNyReg, makulering ? 1 : 0);
             lblMakulering.setVisible(makulering);
             txtMakulering.setVisible(makulering);
         }
@@ -87,32 +87,23 @@ void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
     }
 
     // Visit type: anything but a first visit shows as a return visit.
-    optBesök[r.text(F::Besökstyp) == u"0" ? 0 : 1]->setValue(true);
+    optBesök[r.text(F::Besökstyp) == kod::Nybesök ? 0 : 1]->setValue(true);
 
     chkAkutbesök.setValue(r.text(F::Akutbesök) == u"1" ? 1 : 0);
 
     // Infection control. Ticking or clearing the box runs LagraSmittskydd at once, from the desk
     // values set above; then the identity is put away, or the identity boxes are enabled again.
     const QString smittskydd = r.text(F::Smittskydd);
-    if (smittskydd == u"1") {
+    if (smittskydd == kod::Smittskydd) {
         chkSmittskydd.setValue(1);
-        for (ui::MenuItem* item : mnuIdTyp) {
-            item->setChecked(false);
-            item->setEnabled(false);
-        }
-        for (ui::TextBox* box : {&txtPersonnummer, &txtReservnummer, &txtFödelsedatum}) {
-            box->setText(QString());
-            box->setEnabled(false);
-            box->setVisible(false);
-        }
-        for (ui::Label* label : {&lblPersonnummer, &lblReservnummer, &lblFödelsedatum})
-            label->setVisible(false);
-    } else if (smittskydd == u"0") {
+        VisaIdentitetsrader(utanIdentitet(/*födelsedatumDolt=*/true));
+    } else if (smittskydd == kod::EjSmittskydd) {
         chkSmittskydd.setValue(0);
-        for (ui::MenuItem* item : mnuIdTyp)
-            item->setEnabled(true);
-        for (ui::TextBox* box : {&txtPersonnummer, &txtReservnummer, &txtFödelsedatum})
-            box->setEnabled(true);
+        const Rad aktiv{.aktiv = true};
+        VisaIdentitetsrader({.menyAktiv = true,
+                             .personnummer = aktiv,
+                             .reservnummer = aktiv,
+                             .födelsedatum = aktiv});
     }
 
     // Tariff, looked up in the tariff file as it is now; a new selection shows its fee.
@@ -133,7 +124,7 @@ void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
         if (till == QStringLiteral("0%1").arg(i))
             lstRemissTill.setListIndex(i);
 
-    chkEjBetPatAvg.setValue(r.text(F::EjBetPatAvg) == u"0000" ? 1 : 0);
+    chkEjBetPatAvg.setValue(r.text(F::EjBetPatAvg) == kod::EjBetald ? 1 : 0);
 }
 
 // --- Browsing ---

@@ -59,58 +59,14 @@ void frmKassa::mnuInställningar_Click()
 // next activation or new receipt.
 void frmKassa::mnuSkatt_Click(int index)
 {
-    mnuSkatt[0]->setChecked(index == 0);
-    mnuSkatt[1]->setChecked(index != 0);
+    markera(mnuSkatt, index);
     LagraSkatt();
 }
 
-// Switches the identity rows. The box that goes away is emptied as it is hidden, so a half-typed
-// number in it is dropped without a message: its focus-loss check runs when the event ends and
-// finds it empty. The box that comes in keeps whatever it held. The rows stay where they stand;
-// only the frame's height changes.
-void frmKassa::mnuIdTyp_Click(int index)
+void frmKassa::markera(const std::array<ui::MenuItem*, 2>& par, int index)
 {
-    if (index == 0) {
-        mnuIdTyp[0]->setChecked(true);
-        mnuIdTyp[1]->setChecked(false);
-
-        txtPersonnummer.setEnabled(true);
-        txtPersonnummer.setVisible(true);
-        lblPersonnummer.setVisible(true);
-        txtPersonnummer.setFocus();
-
-        txtReservnummer.setEnabled(false);
-        txtReservnummer.setText(QString());
-        txtReservnummer.setVisible(false);
-        lblReservnummer.setVisible(false);
-
-        txtFödelsedatum.setEnabled(false);
-        txtFödelsedatum.setVisible(false);
-        lblFödelsedatum.setVisible(false);
-        txtFödelsedatum.setText(QString());
-
-        Frame1.setHeight(850);
-    } else {
-        mnuIdTyp[0]->setChecked(false);
-        mnuIdTyp[1]->setChecked(true);
-
-        txtReservnummer.setEnabled(true);
-        txtReservnummer.setVisible(true);
-        lblReservnummer.setVisible(true);
-
-        txtFödelsedatum.setEnabled(true);
-        txtFödelsedatum.setVisible(true);
-        lblFödelsedatum.setVisible(true);
-
-        txtReservnummer.setFocus();
-
-        txtPersonnummer.setEnabled(false);
-        txtPersonnummer.setText(QString());
-        txtPersonnummer.setVisible(false);
-        lblPersonnummer.setVisible(false);
-
-        Frame1.setHeight(1400);
-    }
+    par[0]->setChecked(index == 0);
+    par[1]->setChecked(index == 1);
 }
 
 // --- Controls that switch a mode ---

@@ -12,7 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-
 // The mouse pointer is the hourglass for as long as the registration runs, and back to the
 // arrow however it ends.
 class Timglas {
@@ -29,107 +28,30 @@ private:
     ui::Screen& m_screen;
 };
 
-// Reads the visit file back into the table; a failure is told, and the table stays as it was.
-bool läsBesöksFilen(frmKassa& desk)
-{
-    const FileResult läst = visitfile::HämtaBesöksFil(desk.program().folder, desk.besök());
-    if (!läst)
-        desk.dialogs().message(u"OBS! Besöksfilen kunde inte läsas!\n"_s + läst.error);
-    return läst.ok;
-}
-
 } // namespace
 
+// Check, store, save, then print and open the next receipt. Every refusal comes before the
+// table is touched; nothing is printed and no new receipt opened unless the visit is on disk.
 void frmKassa::cmdRegistrera_Click()
 {
     Timglas timglas(screen());
-    using namespace fieldchecks;
-
-    // Refusing at a field: the message, the focus into the field, nothing stored.
-    auto vägra = [this](const QString& meddelande, ui::Control& fält) {
-        dialogs().message(meddelande);
-        fält.setFocus();
-    };
 
     if (chkDubletter.value() == 1)
-        LetaDubblett();
+        LetaDubblett(); // only a warning: the registration goes on whatever it says
 
-    // A visit may be registered without a personnummer (an infection-control visit always is);
-    // then the kombikakod's length is not asked for either.
-    bool kombikakodensLängd = true;
-    if (trimBlanks(txtPersonnummer.text()).isEmpty()) {
-        if (dialogs().message(text::IngetPersonnummer, ui::Buttons::YesNo) != ui::Answer::Yes) {
-            txtPersonnummer.setFocus();
-            return;
-        }
-        kombikakodensLängd = false;
-    } else if (const Message fel = personnummer(txtPersonnummer.text())) {
-        vägra(*fel, txtPersonnummer);
-        return;
-    }
-    if (const Message fel = kombikakodVidRegistrering(txtKombikakod.text(), kombikakodensLängd)) {
-        vägra(*fel, txtKombikakod);
-        return;
-    }
-    // Only a warning: the registration goes on whatever it says.
-    txtReservnummer_LostFocus();
-
-    if (!BekräftaMakulering())
+    int kvittonummer = 0;
+    if (!KontrolleraIdentitet() || !BekräftaMakulering() || !KontrolleraKvittonummer(kvittonummer)
+        || !KontrolleraListorna())
         return;
 
-    // The caption can say anything after "Gå till...": only a receipt number is stored under.
-    const QString kvittoText = lblKvittoNr.caption();
-    const std::optional<int> n = receiptNumber(kvittoText);
-    if (!n || *n < 1) {
-        dialogs().message(u"OBS! Kvittonummer \"%1\" går inte att registrera!\n"
-                            u"Ett kvittonummer är ett tal från 1 till %2."_s
-                              .arg(kvittoText)
-                              .arg(VisitTable::MaxRecords));
-        return;
-    }
+    LagraAllt();
+    LagraBesök(kvittonummer);
 
-    // The fee and the procedure's amount come from the rows the lists select: with no row (a
-    // settings index of "-1"), or a row the code file no longer has, there is nothing to store.
-    if (lstTaxekod.listIndex() < 0) {
-        vägra(u"OBS! Du har inte valt någon taxekod i listan Taxekod!"_s, lstTaxekod);
-        return;
-    }
-    if (lstTaxekod.listIndex() >= m_taxor.count()) {
-        vägra(u"OBS! Den valda taxekoden i listan Taxekod finns inte längre i Taxa.txt!"_s,
-              lstTaxekod);
-        return;
-    }
-    if (lstÅtgärd.listIndex() < 0) {
-        vägra(u"OBS! Du har inte valt någon åtgärd i listan Åtgärd!"_s, lstÅtgärd);
-        return;
-    }
-    if (lstÅtgärd.listIndex() >= m_åtgärder.count()) {
-        vägra(u"OBS! Den valda åtgärden i listan Åtgärd finns inte längre i Åtgärd.txt!"_s,
-              lstÅtgärd);
-        return;
-    }
-
-    LagraSkatt();
-    LagraIdNummer();
-    LagraKvittonummer();
-    LagraTaxekod();
-    LagraRegistreringstyp();
-    LagraBesökstyp();
-    LagraÅtgärd();
-    LagraSmittskydd();
-    LagraRemissTill();
-    LagraPatientavgift();
-    LagraÅtgärdsbelopp();
-    LagraEjBetPatAvg();
-    LagraBesök(*n);
-
-    // Nothing is printed and no new receipt opened unless the visit is safely on disk. After a
-    // failure the table is read back, so the desk holds what the file holds, and the desk keeps
-    // what was typed so the registration can be tried again.
-    const FileResult sparat = visitfile::SparaBesöksFil(m_program.folder, m_besök);
-    if (!sparat) {
+    // After a failure the table is read back, so the desk holds what the file holds, and the
+    // desk keeps what was typed so the registration can be tried again.
+    if (const FileResult sparat = visitfile::SparaBesöksFil(m_program.folder, m_besök); !sparat) {
         dialogs().message(u"OBS! Besöket är inte registrerat!\n"_s + sparat.error);
-        läsBesöksFilen(*this);
+        läsBesöksFilen();
         return;
     }
 
@@ -143,11 +65,91 @@ void frmKassa::cmdRegistrera_Click()
     // (beyond 32767 it tells so and opens nothing). Without the file's true length the new
     // number could be a stored one: then none is opened.
     if (chkNypost.value() == 1) {
-        if (läsBesöksFilen(*this))
-            SkapaNyPost();
-        else
+        if (!läsBesöksFilen())
             return;
+        SkapaNyPost();
     }
+    läsBesöksFilen();
+}
 
-    läsBesöksFilen(*this);
+// The personnummer, the kombikakod and the reserve number. A visit may be registered without a
+// personnummer (an infection-control visit always is) when the receptionist says so; then the
+// kombikakod's length is not asked for either. A wrong reserve number only warns.
+bool frmKassa::KontrolleraIdentitet()
+{
+    using namespace fieldchecks;
+    bool kombikakodensLängd = true;
+    if (trimBlanks(txtPersonnummer.text()).isEmpty()) {
+        if (dialogs().message(text::IngetPersonnummer, ui::Buttons::YesNo) != ui::Answer::Yes) {
+            txtPersonnummer.setFocus();
+            return false;
+        }
+        kombikakodensLängd = false;
+    } else if (vägra(txtPersonnummer, personnummer(txtPersonnummer.text()))) {
+        return false;
+    }
+    if (vägra(txtKombikakod, kombikakodVidRegistrering(txtKombikakod.text(), kombikakodensLängd)))
+        return false;
+    txtReservnummer_LostFocus();
+    return true;
+}
+
+// The caption can say anything after "Gå till...": only a receipt number is stored under.
+bool frmKassa::KontrolleraKvittonummer(int& kvittonummer)
+{
+    const QString kvittoText = lblKvittoNr.caption();
+    const std::optional<int> n = receiptNumber(kvittoText);
+    if (!n || *n < 1) {
+        dialogs().message(u"OBS! Kvittonummer \"%1\" går inte att registrera!\n"
+                          u"Ett kvittonummer är ett tal från 1 till %2."_s
+                              .arg(kvittoText)
+                              .arg(VisitTable::MaxRecords));
+        return false;
+    }
+    kvittonummer = *n;
+    return true;
+}
+
+// The fee and the procedure's amount come from the rows the lists select: with no row (a
+// settings index of "-1"), or a row the code file no longer has, there is nothing to store.
+bool frmKassa::KontrolleraListorna()
+{
+    const auto vald = [this](ui::ListBox& lista, int rader, const QString& ingen,
+                             const QString& borta) {
+        if (lista.listIndex() < 0)
+            return !vägra(lista, ingen);
+        if (lista.listIndex() >= rader)
+            return !vägra(lista, borta);
+        return true;
+    };
+    return vald(lstTaxekod, m_taxor.count(), u"OBS! Du har inte valt någon taxekod i listan Taxekod!"_s,
+                u"OBS! Den valda taxekoden i listan Taxekod finns inte längre i Taxa.txt!"_s)
+        && vald(lstÅtgärd, m_åtgärder.count(), u"OBS! Du har inte valt någon åtgärd i listan Åtgärd!"_s,
+                u"OBS! Den valda åtgärden i listan Åtgärd finns inte längre i Åtgärd.txt!"_s);
+}
+
+// Every desk value from the desk as it stands, in the order the record's computed fields need.
+void frmKassa::LagraAllt()
+{
+    LagraSkatt();
+    LagraIdNummer();
+    LagraKvittonummer();
+    LagraTaxekod();
+    LagraRegistreringstyp();
+    LagraBesökstyp();
+    LagraÅtgärd();
+    LagraSmittskydd();
+    LagraRemissTill();
+    LagraPatientavgift();
+    LagraÅtgärdsbelopp();
+    LagraEjBetPatAvg();
+}
+
+// Reads the visit file back into the table; a failure is told, and the table stays as it was.
+bool frmKassa::läsBesöksFilen()
+{
+    const FileResult läst = visitfile::HämtaBesöksFil(m_program.folder, m_besök);
+    if (!läst)
+        dialogs().message(u"OBS! Besöksfilen kunde inte läsas!\n"_s + läst.error);
+    return läst.ok;
 }

@@ -117,17 +117,13 @@ void frmKassa::UppdateraKassaFormulär()
 
     // Only the marks: the voiding field stays as it is until the next registration or choice of
     // mode hides it.
-    mnuNyReg[0]->setChecked(true);
-    mnuNyReg[1]->setChecked(false);
-    mnuIdTyp[0]->setChecked(true);
-    mnuIdTyp[1]->setChecked(false);
+    markera(mnuNyReg, 0);
+    markera(mnuIdTyp, 0);
 
     chkSmittskydd.setValue(0);
     chkEjBetPatAvg.setValue(0);
 
-    const bool fSkatt = inst.isFirstChoice(SettingsField::Skatt);
-    mnuSkatt[0]->setChecked(fSkatt);
-    mnuSkatt[1]->setChecked(!fSkatt);
+    markera(mnuSkatt, inst.isFirstChoice(SettingsField::Skatt) ? 0 : 1);
 
     optBesök[inst.isFirstChoice(SettingsField::Besökstyp) ? 0 : 1]->setValue(true);
 

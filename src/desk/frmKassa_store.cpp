@@ -1,5 +1,8 @@
 #include "desk/frmKassa.h"
 
+#include "desk/deskcodes.h"
+#include "desk/fieldchecks.h"
+
 using namespace Qt::StringLiterals;
 
 // The Lagra… procedures: each turns what the desk shows (menu check marks, list selections,
@@ -22,9 +25,9 @@ QString rad(const QList<QString>& column, int index)
 void frmKassa::LagraSkatt()
 {
     if (mnuSkatt[0]->checked())
-        m_värden.Skatt = u"F"_s;
+        m_värden.Skatt = kod::FSkatt;
     else if (mnuSkatt[1]->checked())
-        m_värden.Skatt = u"A"_s;
+        m_värden.Skatt = kod::ASkatt;
     else
         m_värden.Skatt.clear();
 }
@@ -32,10 +35,10 @@ void frmKassa::LagraSkatt()
 void frmKassa::LagraIdNummer()
 {
     if (mnuIdTyp[0]->checked()) {
-        m_värden.IdTyp = u"P"_s;
+        m_värden.IdTyp = kod::Personnummer;
         m_värden.IdNummer = txtPersonnummer.text();
     } else if (mnuIdTyp[1]->checked()) {
-        m_värden.IdTyp = u"R"_s;
+        m_värden.IdTyp = kod::Reservnummer;
         m_värden.IdNummer = txtReservnummer.text();
     } else {
         m_värden.IdTyp.clear();
@@ -44,8 +47,7 @@ void frmKassa::LagraIdNummer()
 }
 
 // In registration mode the record carries its own receipt number, in voiding mode the number of
-// the receipt it voids. Receipt numbers are stored with leading zeros to 8 characters; a text of
-// any other length (empty, or 8 and more) is stored as it stands.
+// the receipt it voids; either is stored by its value, 8 digits with leading zeros.
 void frmKassa::LagraKvittonummer()
 {
     QString nummer;
@@ -53,9 +55,7 @@ void frmKassa::LagraKvittonummer()
         nummer = lblKvittoNr.caption();
     else if (mnuNyReg[1]->checked())
         nummer = txtMakulering.text();
-    if (nummer.size() >= 1 && nummer.size() <= 7)
-        nummer = nummer.rightJustified(8, QLatin1Char('0'));
-    m_värden.Kvittonummer = nummer;
+    m_värden.Kvittonummer = fieldchecks::lagratKvittonummer(nummer);
 }
 
 // The fee shown is the one the tariff file gives now. With no tariff selected (a settings index
@@ -75,11 +75,11 @@ void frmKassa::LagraTaxekod()
 void frmKassa::LagraRegistreringstyp()
 {
     if (mnuNyReg[0]->checked()) {
-        m_värden.Registreringstyp = u"1"_s;
+        m_värden.Registreringstyp = kod::Besök;
         lblMakulering.setVisible(false);
         txtMakulering.setVisible(false);
     } else if (mnuNyReg[1]->checked()) {
-        m_värden.Registreringstyp = u"2"_s;
+        m_värden.Registreringstyp = kod::Makulering;
         lblMakulering.setVisible(true);
         txtMakulering.setVisible(true);
     } else {
@@ -89,7 +89,7 @@ void frmKassa::LagraRegistreringstyp()
 
 void frmKassa::LagraBesökstyp()
 {
-    m_värden.Besökstyp = optBesök[0]->value() ? u"0"_s : u"1"_s;
+    m_värden.Besökstyp = optBesök[0]->value() ? kod::Nybesök : kod::Återbesök;
 }
 
 void frmKassa::LagraÅtgärd()
@@ -104,87 +104,16 @@ void frmKassa::LagraSmittskydd()
 {
     switch (chkSmittskydd.value()) {
     case 1:
-        for (ui::MenuItem* item : mnuIdTyp) {
-            item->setChecked(false);
-            item->setEnabled(false);
-        }
-        for (ui::TextBox* box : {&txtPersonnummer, &txtReservnummer}) {
-            box->setText(QString());
-            box->setEnabled(false);
-            box->setVisible(false);
-        }
-        lblPersonnummer.setVisible(false);
-        lblReservnummer.setVisible(false);
-        txtFödelsedatum.setText(QString());
-        txtFödelsedatum.setEnabled(false);
-        m_värden.Smittskydd = u"1"_s;
+        VisaIdentitetsrader(utanIdentitet(/*födelsedatumDolt=*/false));
+        m_värden.Smittskydd = kod::Smittskydd;
         break;
     case 0:
-        VisaIdentitet(m_värden.IdTyp, m_värden.IdNummer);
-        m_värden.Smittskydd = u"0"_s;
+        VisaIdentitetsrader(identitetFör(m_värden.IdTyp, m_värden.IdNummer));
+        m_värden.Smittskydd = kod::EjSmittskydd;
         break;
     default:
         m_värden.Smittskydd.clear();
         break;
-    }
-}
-
-// The identity rows for an identity type: the personnummer row alone, the reserve-number rows
-// (moved up into the personnummer's place), or an empty personnummer row for a record without
-// an identity. The display of a receipt lays them out the same way.
-void frmKassa::VisaIdentitet(const QString& idTyp, const QString& idNummer)
-{
-    if (idTyp == u"P") {
-        mnuIdTyp[0]->setChecked(true);
-        mnuIdTyp[1]->setChecked(false);
-        txtPersonnummer.setVisible(true);
-        lblPersonnummer.setVisible(true);
-        txtPersonnummer.setEnabled(true);
-        // Shown and enabled first: the focus cannot go to a hidden or disabled box.
-        txtPersonnummer.setFocus();
-        txtPersonnummer.setText(idNummer);
-        for (ui::TextBox* box : {&txtReservnummer, &txtFödelsedatum}) {
-            box->setEnabled(false);
-            box->setText(QString());
-        }
-        for (ui::Control* c : std::initializer_list<ui::Control*>{
-                 &txtReservnummer, &lblReservnummer, &txtFödelsedatum, &lblFödelsedatum})
-            c->setVisible(false);
-        txtReservnummer.setTop(360);
-        lblReservnummer.setTop(360);
-        txtFödelsedatum.setTop(840);
-        lblFödelsedatum.setTop(840);
-        Frame1.setHeight(850);
-    } else if (idTyp == u"R") {
-        mnuIdTyp[0]->setChecked(false);
-        mnuIdTyp[1]->setChecked(true);
-        for (ui::Control* c : std::initializer_list<ui::Control*>{
-                 &txtReservnummer, &lblReservnummer, &txtFödelsedatum, &lblFödelsedatum})
-            c->setVisible(true);
-        txtReservnummer.setEnabled(true);
-        txtReservnummer.setFocus();
-        txtReservnummer.setText(idNummer);
-        txtFödelsedatum.setEnabled(true);
-        txtPersonnummer.setEnabled(false);
-        txtPersonnummer.setText(QString());
-        txtPersonnummer.setVisible(false);
-        lblPersonnummer.setVisible(false);
-        Frame1.setHeight(1400);
-    } else {
-        mnuIdTyp[0]->setChecked(true);
-        mnuIdTyp[1]->setChecked(false);
-        txtPersonnummer.setEnabled(true);
-        txtPersonnummer.setText(QString());
-        for (ui::TextBox* box : {&txtReservnummer, &txtFödelsedatum}) {
-            box->setEnabled(false);
-            box->setText(QString());
-        }
-        txtPersonnummer.setVisible(true);
-        lblPersonnummer.setVisible(true);
-        for (ui::Control* c : std::initializer_list<ui::Control*>{
-                 &txtReservnummer, &lblReservnummer, &txtFödelsedatum, &lblFödelsedatum})
-            c->setVisible(false);
-        Frame1.setHeight(850);
     }
 }
 
@@ -206,7 +135,7 @@ void frmKassa::LagraÅtgärdsbelopp()
 
 void frmKassa::LagraEjBetPatAvg()
 {
-    m_värden.EjBetPatAvg = chkEjBetPatAvg.value() == 1 ? u"0000"_s : u"    "_s;
+    m_värden.EjBetPatAvg = chkEjBetPatAvg.value() == 1 ? kod::EjBetald : kod::Betald;
 }
 
 // Puts the desk into entry `kvittonummer` of the table: the table is made to end there (later

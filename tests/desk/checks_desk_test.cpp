@@ -97,34 +97,30 @@ TEST_F(DeskChecks, TheDuplicateWarningRunsOnlyWhenAskedForAndOnlyWarns)
     EXPECT_FALSE(app.focusByUser(desk->txtDiagnoskod));
 }
 
-// One message per matching record, all 12 and all 6 characters compared; only on the last record.
-TEST_F(DeskChecks, LetaDubblettComparesExactlyOnTheLastRecordOnly)
+// Enter in the personnummer box, or a click on "Registrera" from it, is one press of the button:
+// the warning comes once for each matching visit, and the visit is stored all the same.
+TEST_F(DeskChecks, OnePressOfRegistreraWarnsOnceForEachMatch)
 {
-    start({visit(1, u"191212121212"_s, u"261201"_s), visit(2, u"190001010008"_s, u"261201"_s),
-           visit(3, u"191212121212"_s, u"261201"_s), visit(4, u"0001010008"_s, u"261202"_s),
-           visit(5, u"191212121212"_s, u"261202"_s)});
-    const auto warnings = [this](const QString& personnummer, const QString& datum, int count) {
-        SCOPED_TRACE("\"" + personnummer.toStdString() + "\" \"" + datum.toStdString() + "\"");
-        desk->txtPersonnummer.setText(personnummer);
-        desk->txtBesöksDatum.setText(datum);
-        for (int i = 0; i < count; ++i)
-            dialogs.expectMessage(text::Dubblett);
-        desk->LetaDubblett();
-        EXPECT_EQ(int(dialogs.messages().size()), count);
-        dialogs.clear();
-    };
-    warnings(u"191212121212"_s, u"261201"_s, 2);
-    warnings(u"191212121212"_s, u"261202"_s, 1);
-    warnings(u"191212121212"_s, u"261203"_s, 0);
-    warnings(u"19121212121"_s, u"261201"_s, 0);
-    warnings(u"0001010008"_s, u"261202"_s, 0); // a reserve number is stored with two blanks
-    warnings(u"0001010008  "_s, u"261202"_s, 1);
-    warnings(u"191212121212"_s, u"26120"_s, 0);
+    openReceipt3(); // receipt 2 holds 191212121212 on 261203, the date receipt 3 opened with
+    app.click(desk->chkDubletter);
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, u"191212121212"_s));
+    dialogs.expectMessage(text::Dubblett);
+    app.pressEnter();
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+    const QByteArray stored =
+        record({u"1", u"12345ABCD67", u"     ", u"00000003", u"F", u"191212121212", u"P",
+                u"      ", u"261203", u"0", u"0", u"02", u"0", u"A001", u"           ",
+                u"      ", u"00", u"200", u" 250", u"    ", u"     "});
+    EXPECT_EQ(visitFile(), before + stored);
 
-    gåTill(u"1"_s);
-    warnings(u"191212121212"_s, u"261201"_s, 0);
-    gåTill(u"05"_s); // names the last record as a number
-    warnings(u"191212121212"_s, u"261202"_s, 1);
+    // Receipt 3 itself now matches too: two warnings, one press.
+    dialogs.clear();
+    visar(u"fokus=txtPersonnummer"_s);
+    dialogs.expectMessage(text::Dubblett);
+    dialogs.expectMessage(text::Dubblett);
+    app.click(desk->cmdRegistrera);
+    EXPECT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(visitFile(), before + stored);
 }
 
 // --- Refusals at "Registrera" ---

@@ -3,6 +3,8 @@
 
 #include "desk/fieldchecks.h"
 
+#include "data/visittable.h"
+
 #include <QFile>
 #include <QLocale>
 #include <QString>
@@ -264,4 +266,84 @@ TEST(Datum, Table)
         {"a letter", u"2612a8", text::EndastSiffror},
         {"a sign", u"+26120", text::EndastSiffror},
     });
+}
+
+namespace {
+
+VisitTable besökMed(std::initializer_list<std::pair<const char16_t*, const char16_t*>> visits)
+{
+    VisitTable t;
+    t.resize(int(visits.size()));
+    int k = 0;
+    for (const auto& [pnr, datum] : visits) {
+        VisitRecord& r = t[++k];
+        r.setText(VisitField::Kvittonummer, QStringLiteral("%1").arg(k, 8, 10, QLatin1Char('0')));
+        r.setText(VisitField::IdNummer, QString::fromUtf16(pnr));
+        r.setText(VisitField::Besöksdatum, QString::fromUtf16(datum));
+    }
+    return t;
+}
+
+} // namespace
+
+// One match per record, all 12 and all 6 characters compared exactly; only on the last record.
+TEST(Dubbletter, ComparesExactlyOnTheLastRecordOnly)
+{
+    const VisitTable t = besökMed({{u"191212121212", u"261201"}, {u"190001010008", u"261201"},
+                                   {u"191212121212", u"261201"}, {u"0001010008", u"261202"},
+                                   {u"191212121212", u"261202"}});
+    const struct {
+        const char* name;
+        const char16_t *kvitto, *pnr, *datum;
+        int expected;
+    } rows[] = {
+        {"two visits that day", u"5", u"191212121212", u"261201", 2},
+        {"one visit that day", u"5", u"191212121212", u"261202", 1},
+        {"no visit that day", u"5", u"191212121212", u"261203", 0},
+        {"eleven characters", u"5", u"19121212121", u"261201", 0},
+        {"a reserve number is stored with two blanks", u"5", u"0001010008", u"261202", 0},
+        {"the reserve number with its blanks", u"5", u"0001010008  ", u"261202", 1},
+        {"five characters of date", u"5", u"191212121212", u"26120", 0},
+        {"an older receipt compares nothing", u"1", u"191212121212", u"261201", 0},
+        {"leading zeros name the last record", u"05", u"191212121212", u"261202", 1},
+        {"one beyond the table compares nothing", u"6", u"191212121212", u"261202", 0},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(dubbletter(t, QString::fromUtf16(row.kvitto), QString::fromUtf16(row.pnr),
+                             QString::fromUtf16(row.datum)),
+                  row.expected)
+            << row.name;
+}
+
+// The receipt to void: digits only, a number a receipt can have (16 bits), leading zeros allowed.
+TEST(MakuleratKvitto, Table)
+{
+    runTable(makuleratKvitto, {
+        {"empty passes", u"", {}},
+        {"blanks pass", u"   ", {}},
+        {"a number", u"12", {}},
+        {"leading zeros", u"000000010", {}},
+        {"the last receipt number", u"32767", {}},
+        {"one above the last", u"32768", text::KvittonummerFörStort},
+        {"twelve digits", u"123456789012", text::KvittonummerFörStort},
+        {"a blank before", u" 12", text::Mellanslag},
+        {"a blank after", u"12 ", text::Mellanslag},
+        {"a blank between digits", u"1 2", text::EndstSiffror},
+        {"a letter before the size", u"99999a", text::EndstSiffror},
+        {"a sign", u"-1", text::EndstSiffror},
+    });
+    EXPECT_EQ(show(makuleratKvitto(QString(5000, u'9'))), show(text::KvittonummerFörStort));
+}
+
+// A receipt number is stored by its value, 8 digits with leading zeros.
+TEST(LagratKvittonummer, IsTheValueFilledWithZeros)
+{
+    const std::pair<const char16_t*, const char*> rows[] = {
+        {u"7", "00000007"},         {u"05", "00000005"},        {u" 5", "00000005"},
+        {u"000000005", "00000005"}, {u"000000010", "00000010"}, {u"32767", "00032767"},
+        {u"", ""},                  {u"32768", ""},             {u"5a", ""},
+    };
+    for (const auto& [text, stored] : rows)
+        EXPECT_EQ(lagratKvittonummer(QString::fromUtf16(text)).toStdString(), stored)
+            << "\"" << QString::fromUtf16(text).toStdString() << "\"";
 }

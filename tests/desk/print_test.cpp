@@ -1,9 +1,8 @@
-// The receipt page as the printer receives it: every line's position, font and text, from a
-// desk whose fields are set directly (printing takes everything from the desk as it stands).
+// The receipt page as the printer receives it: every line's position, font and text, printed by
+// a registration with "Utskri&ft av kvitto" checked (printing takes everything from the desk as
+// it stands).
 
-#include "support/deskfixture.h"
-
-using namespace Qt::StringLiterals;
+#include "desk/desk_scenario.h"
 
 namespace {
 
@@ -17,25 +16,27 @@ std::string show(const Line& l)
         .toStdString();
 }
 
-class ReceiptPage : public DeskFixture {
+// Receipt 123 opened after 122 stored visits, with a personnummer and the visit date typed; the
+// clinic's default tariff row gives the fee "200 Kr".
+class ReceiptPage : public DeskScenario {
 protected:
     void SetUp() override
     {
-        writeClinicFiles();
-        program.folder = QDir(dir.path());
-        program.Inställningar = clinicSettings();
-        desk = std::make_unique<frmKassa>(app, program);
-        desk->besök().resize(123); // a table that holds the receipt, so that showing it works
-        desk->lblKvittoNr.setCaption(u"123"_s);
-        desk->txtPersonnummer.setText(u"191212121212"_s);
-        desk->txtBesöksDatum.setText(u"261208"_s);
-        desk->lblPatientavgift.setCaption(u"200 Kr"_s);
+        DeskScenario::SetUp();
+        start(122);
+        app.click(desk->cmdNästa);
+        ASSERT_EQ(kvitto(), u"123"_s);
+        typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
+        typeAndLeave(desk->txtBesöksDatum, u"261208"_s);
+        app.click(desk->chkKvitto);
     }
 
+    // "Registrera", from the diagnosis box (no check of its own): one page printed.
     std::vector<std::string> printOne()
     {
-        desk->SkrivUtKvitto();
-        EXPECT_EQ(printer.documents().size(), 1u);
+        const size_t printed = printer.documents().size();
+        app.click(desk->cmdRegistrera);
+        EXPECT_EQ(printer.documents().size(), printed + 1);
         EXPECT_TRUE(printer.pending().empty()) << "the page was not ended";
         std::vector<std::string> out;
         if (!printer.documents().empty())
@@ -84,24 +85,36 @@ TEST_F(ReceiptPage, TitleIsMeasuredInTheFontLeftBeforeItAndRoundedHalfToEven)
         printer.setFontBold(c.boldBefore);
         printer.width = c.width;
         ASSERT_EQ(printer.textWidth(u"Läkarvårdsräkning"_s), c.expectedWidth) << c.sizeBefore;
-        desk->SkrivUtKvitto();
+        printOne();
         EXPECT_EQ(printer.documents().back().lines.front().x, c.expectedX) << c.sizeBefore;
     }
     // The page ends in the 10-point regular font: the next title is 1700 wide again.
     printer.width = 11520;
-    desk->SkrivUtKvitto();
+    printOne();
     EXPECT_EQ(printer.documents().back().lines.front().x, 4410);
 }
 
-TEST_F(ReceiptPage, ValuesAsTheDeskShowsThemAndTheSettingsTrimmed)
+// A stored visit without personnummer and with a short visit date, shown again and registered
+// once more: the page shows the desk's values as they stand.
+TEST_F(DeskScenario, TheReceiptShowsTheDesksValuesAndTheSettingsTrimmed)
 {
-    desk->txtPersonnummer.setText(QString());
-    desk->lblPatientavgift.setCaption(u" 50 Kr"_s);
-    desk->txtBesöksDatum.setText(u"2612"_s);
-    program.Inställningar.setText(SettingsField::Namn, QString());
-    program.Inställningar.setText(SettingsField::Klinik, u"   Testkliniken"_s);
-    program.Inställningar.setText(SettingsField::Telefon, u" 08-1"_s);
-    const std::vector<std::string> lines = printOne();
+    SettingsRecord settings = clinicSettings();
+    settings.setText(SettingsField::Namn, QString());
+    settings.setText(SettingsField::Klinik, u"   Testkliniken"_s);
+    settings.setText(SettingsField::Telefon, u" 08-1"_s);
+    writeSettings(settings);
+    start({visit(1), visit(2, QString(), u"2612"_s, u"03"_s)});
+    gåTill(u"1"_s);
+    gåTill(u"2"_s);
+    visar(u"txtPersonnummer=; txtBesöksDatum=2612; lblPatientavgift= 50 Kr"_s);
+    app.click(desk->chkKvitto);
+    dialogs.expectMessage(fieldchecks::text::IngetPersonnummer, ui::Answer::Yes);
+    app.click(desk->cmdRegistrera);
+
+    ASSERT_EQ(printer.documents().size(), 1u);
+    std::vector<std::string> lines;
+    for (const Line& l : printer.documents()[0].lines)
+        lines.push_back(show(l));
     ASSERT_EQ(lines.size(), 11u);
     // An empty name leaves the comma: 14 characters, 1680 wide; the address line 3840 wide.
     EXPECT_EQ(lines[1], "4920,1500 12pt ', Testkliniken'");

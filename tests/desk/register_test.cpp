@@ -145,24 +145,43 @@ TEST_F(Register, AFailedPrintLeavesTheVisitStoredAndTheDeskUsable)
     EXPECT_EQ(screen.pointer, ui::Pointer::Default);
 }
 
-// In registration mode the record carries its own receipt number, in voiding mode the voided
-// one's, padded with zeros to 8 characters.
-TEST_F(Register, TheReceiptNumberStoredIsTheShownOrTheVoidedOne)
+// The record carries the receipt number it is stored under, by its value: the caption may read
+// "05" or " 5" after "Gå till...", and the record still names receipt 5 as "00000005". Each
+// receipt registered again is stored exactly as it was, and no other record changes.
+TEST_F(Register, TheReceiptNumberIsStoredByItsValue)
 {
     start(10);
-    const auto kvittonummer = [this] {
-        app.runEvent([this] { desk->LagraKvittonummer(); });
-        return desk->värden().Kvittonummer;
-    };
-    gåTill(u"7"_s);
-    EXPECT_EQ(kvittonummer(), u"00000007"_s);
-    gåTill(u"05"_s);
-    EXPECT_EQ(kvittonummer(), u"00000005"_s);
+    const QByteArray original = visitFile();
+    for (const auto& [answer, receipt] : std::initializer_list<std::pair<const char16_t*, int>>{
+             {u"7", 7}, {u"05", 5}, {u" 5", 5}, {u"000000005", 5}, {u"0010", 10}}) {
+        SCOPED_TRACE(QString::fromUtf16(answer).toStdString());
+        gåTill(u"1"_s);
+        gåTill(QString::fromUtf16(answer));
+        visar(u"kvitto="_s + QString::fromUtf16(answer));
+        app.pressEnter();
+        EXPECT_EQ(visitFile(), original) << "receipt " << receipt << " stored as it was";
+    }
+}
+
+// In voiding mode the record carries the voided receipt's number, by its value.
+TEST_F(Register, AVoidingCarriesTheVoidedNumberByItsValue)
+{
+    start(10);
+    const QByteArray original = visitFile();
+    app.click(desk->cmdNästa);
     app.chooseMenu(*desk->mnuNyReg[1]);
+    typeAndLeave(desk->txtPersonnummer, u"190001010008"_s);
     for (const auto& [typed, stored] : std::initializer_list<std::pair<const char16_t*, const char16_t*>>{
-             {u"12", u"00000012"}, {u"1234567", u"01234567"}, {u"", u""}}) {
+             {u"9", u"00000009"}, {u"0003", u"00000003"}, {u"000000010", u"00000010"}}) {
         ASSERT_TRUE(app.type(desk->txtMakulering, QString::fromUtf16(typed)));
-        EXPECT_EQ(kvittonummer(), QString::fromUtf16(stored));
+        app.pressEnter();
+        ASSERT_EQ(visitFile().size(), 11 * 95);
+        EXPECT_EQ(visitFile().left(10 * 95), original);
+        EXPECT_EQ(storedRecord(11),
+                  record({u"2", u"12345ABCD67", u"     ", stored, u"F",
+                          u"190001010008", u"P", u"      ", u"261211", u"0", u"0", u"02", u"0",
+                          u"A001", u"           ", u"      ", u"00", u"200", u" 250", u"    ",
+                          u"     "}));
     }
 }
 

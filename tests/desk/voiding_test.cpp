@@ -129,7 +129,7 @@ TEST_F(DeskVoidingReserve, OtherKeysArePassedOnAndChangeNothing)
     const QStringList before = bild();
     for (int key : {113, 115, 65, 48}) { // F2, F4, "A", "0"
         int code = key;
-        desk->txtMakulering_KeyDown(code, 0);
+        app.runEvent([&] { desk->txtMakulering.KeyDown(code, 0); }); // the box's key event
         EXPECT_EQ(code, key);
         app.keyDown(key);
     }
@@ -186,9 +186,9 @@ TEST_F(DeskVoiding, AVoidingRecordCarriesTheVoidedNumber)
     EXPECT_EQ(field(storedRecord(13), VisitField::Kvittonummer), QByteArray("00000012"));
 }
 
-// After F3 the personnummer and visit date of receipt 12 are on the desk: the duplicate warning
-// comes as the focus leaves the personnummer for the button and again at registration. The
-// receipt printed is the voiding's own.
+// After F3 the personnummer and visit date of receipt 12 are on the desk, with the focus in the
+// personnummer: the click on the button warns once (the registration's warning; leaving the box
+// for the button leaves it to the registration). The receipt printed is the voiding's own.
 TEST_F(DeskVoiding, DuplicateWarningAndReceiptAfterF3)
 {
     start(13);
@@ -197,9 +197,10 @@ TEST_F(DeskVoiding, DuplicateWarningAndReceiptAfterF3)
     öppnaMakulering();
     ASSERT_TRUE(app.type(desk->txtMakulering, u"12"_s));
     app.keyDown(F3);
-    dialogs.expectMessage(fieldchecks::text::Dubblett);
+    ASSERT_EQ(focusName(), u"txtPersonnummer"_s);
     dialogs.expectMessage(fieldchecks::text::Dubblett);
     app.click(desk->cmdRegistrera);
+    EXPECT_EQ(dialogs.messages().size(), 1u);
 
     EXPECT_EQ(field(storedRecord(14), VisitField::Registreringstyp), QByteArray("2"));
     EXPECT_EQ(field(storedRecord(14), VisitField::Kvittonummer), QByteArray("00000012"));
@@ -208,6 +209,53 @@ TEST_F(DeskVoiding, DuplicateWarningAndReceiptAfterF3)
     for (const auto& line : printer.documents()[0].lines)
         lines << line.text;
     EXPECT_TRUE(lines.contains(u"Kvittonummer: 14"_s)) << lines.join(u'|').toStdString();
+}
+
+// The number to void is read by its value wherever it is used: F3 copies receipt 10, no question
+// is asked, and the voiding record names receipt 10. Every other record stays as it was.
+TEST_F(DeskVoiding, LeadingZerosNameTheReceiptByItsValue)
+{
+    start(11);
+    const QByteArray before = visitFile();
+    öppnaMakulering();
+    ASSERT_EQ(kvitto(), u"12"_s);
+    ASSERT_TRUE(app.type(desk->txtMakulering, u"000000010"_s));
+    app.keyDown(F3);
+    visar(u"txtBesöksDatum=261211; txtPersonnummer=191212121212; txtMakulering=000000010"_s);
+    app.pressEnter();
+
+    ASSERT_EQ(visitFile().size(), 12 * 95);
+    EXPECT_EQ(visitFile().left(11 * 95), before);
+    VisitRecord expected = visit(10, u"191212121212"_s, u"261211"_s);
+    expected.setText(VisitField::Registreringstyp, u"2"_s);
+    EXPECT_EQ(storedRecord(12), expected.bytes().toByteArray());
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+// Receipt numbers are 16-bit: a larger number, or a paste of thousands of digits, is refused
+// where it is typed, and Enter stores nothing.
+TEST_F(DeskVoiding, ANumberAboveTheLastReceiptIsRefused)
+{
+    start(3);
+    öppnaMakulering();
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, u"190001010008"_s));
+    const QByteArray before = visitFile();
+    for (const QString& typed : {u"32768"_s, u"123456789012"_s, QString(5000, u'1')}) {
+        SCOPED_TRACE(typed.left(20).toStdString());
+        ASSERT_TRUE(app.type(desk->txtMakulering, typed));
+        dialogs.expectMessage(u"OBS! Det högsta kvittonumret är 32767!"_s);
+        EXPECT_FALSE(app.focusByUser(desk->txtDiagnoskod));
+        dialogs.expectMessage(u"OBS! Det högsta kvittonumret är 32767!"_s);
+        app.pressEnter();
+        visar(u"fokus=txtMakulering; txtMakulering="_s + typed);
+        EXPECT_EQ(visitFile(), before);
+        for (const auto& shown : dialogs.messages())
+            EXPECT_EQ(shown.buttons, ui::Buttons::Ok);
+        dialogs.clear();
+    }
+    // The last receipt number itself passes (and names no visit, which is asked about).
+    ASSERT_TRUE(app.type(desk->txtMakulering, u"32767"_s));
+    EXPECT_TRUE(app.focusByUser(desk->txtDiagnoskod));
 }
 
 TEST_F(DeskVoiding, AnEmptyNumberPassesTheCheckAndAVoidingOfNothingIsAskedFor)

@@ -7,7 +7,9 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
 #include <limits>
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
@@ -77,6 +79,25 @@ QString shownCode(const QString& code)
     return shown;
 }
 
+// The last of rows 0 .. `last` (each `stride` bytes from the one before, starting at `first`)
+// whose N bytes equal `wanted`. Each row is read as one N-byte word and compared whole: the
+// code lists' codes share their first characters, and a comparison byte by byte would branch
+// differently on every row.
+template <int N>
+qsizetype lastWholeMatch(const char* first, int stride, qsizetype last, const char* wanted)
+{
+    using Word = std::conditional_t<N == 2, quint16, quint32>;
+    Word key;
+    std::memcpy(&key, wanted, N);
+    for (qsizetype row = last; row >= 0; --row) {
+        Word word;
+        std::memcpy(&word, first + row * stride, N);
+        if (word == key)
+            return row;
+    }
+    return -1;
+}
+
 } // namespace
 
 CodeColumn::CodeColumn(QByteArray file, int entryWidth, int offset, int width, qsizetype rows)
@@ -96,6 +117,31 @@ QByteArrayView CodeColumn::bytes(qsizetype row) const
 QString CodeColumn::at(qsizetype row) const
 {
     return cp1252::decode(bytes(row));
+}
+
+qsizetype CodeColumn::lastIndexOf(QByteArrayView value) const
+{
+    // Rows that the file ends in or before (only the last one, for a table read from a file)
+    // are shorter and compared as views; the whole ones are compared in place.
+    const qsizetype room = m_file.size() - m_offset - m_width;
+    const qsizetype lastWhole = room < 0 ? -1 : qMin(m_rows - 1, room / m_entryWidth);
+    for (qsizetype row = m_rows - 1; row > lastWhole; --row)
+        if (bytes(row) == value)
+            return row;
+    if (value.size() != m_width)
+        return -1;
+    const char* const first = m_file.constData() + m_offset;
+    switch (m_width) {
+    case 2:
+        return lastWholeMatch<2>(first, m_entryWidth, lastWhole, value.data());
+    case 4:
+        return lastWholeMatch<4>(first, m_entryWidth, lastWhole, value.data());
+    default:
+        for (qsizetype row = lastWhole; row >= 0; --row)
+            if (QByteArrayView(first + row * m_entryWidth, m_width) == value)
+                return row;
+        return -1;
+    }
 }
 
 QStringList CodeColumn::toList() const
@@ -205,11 +251,9 @@ int findCode(const CodeColumn& codes, const QString& code, int current)
     const std::optional<QByteArray> wanted = cp1252::encode(code);
     if (!wanted)
         return current;
-    // The last match wins: the first one seen from the end.
-    for (qsizetype i = codes.size() - 1; i >= 0; --i)
-        if (codes.bytes(i) == QByteArrayView(*wanted))
-            return int(i);
-    return current;
+    // The last match wins.
+    const qsizetype row = codes.lastIndexOf(*wanted);
+    return row >= 0 ? int(row) : current;
 }
 
 QList<int> rowsWithoutAmount(const CodeColumn& amounts)

@@ -36,6 +36,9 @@ public:
     QString operator[](qsizetype row) const { return at(row); }
     QStringList toList() const;
 
+    // The last row whose bytes are exactly `value`, or -1.
+    qsizetype lastIndexOf(QByteArrayView value) const;
+
     // The whole file the column was cut from.
     const QByteArray& file() const { return m_file; }
 

@@ -145,6 +145,16 @@ TEST(CodeTables, FindCodeLastExactMatchWinsOrSelectionStays)
         EXPECT_EQ(codetables::findCode(t.Taxekod, QString::fromUtf16(r.code), r.current), r.selected)
             << QString::fromUtf16(r.code).toStdString();
     EXPECT_EQ(codetables::findCode(CodeColumn(), QStringLiteral("01"), 5), 5);
+
+    // Procedure codes "A001", "B002", "A001", "C003" (the last row's amount cut short).
+    const ProcedureTable p = codetables::procedureTable("A001 250" "B002 500" "A001 750" "C0031");
+    const struct {
+        const char16_t* code;
+        int selected;
+    } procedures[] = {{u"A001", 2}, {u"B002", 1}, {u"C003", 3}, {u"A00", -1}, {u"A001 ", -1}, {u"a001", -1}};
+    for (const auto& r : procedures)
+        EXPECT_EQ(codetables::findCode(p.Åtgärd, QString::fromUtf16(r.code), -1), r.selected)
+            << QString::fromUtf16(r.code).toStdString();
 }
 
 // A fee is a whole number of kronor, blanks around it allowed. Letters, signs, decimals, blanks

@@ -3,88 +3,22 @@
 // times both in every iteration, alternately, and reports the file operation as its time, the
 // baseline as the counter "baseline_us" and the quotient as "ratio".
 
+#include "benchsupport.h"
+
 #include "data/codetables.h"
 #include "data/filesave.h"
 #include "data/visitfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <functional>
 #include <unistd.h>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double secondsOf(const std::function<void()>& step)
-{
-    const auto start = Clock::now();
-    step();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Runs `measured` and `baseline` once per iteration, alternating which goes first so that
-// neither always finds the caches warmed by the other.
-void paired(benchmark::State& state, const std::function<void()>& measured,
-            const std::function<void()>& baseline)
-{
-    double measuredTotal = 0, baselineTotal = 0;
-    bool measuredFirst = true;
-    for (auto _ : state) {
-        double m, b;
-        if (measuredFirst) {
-            m = secondsOf(measured);
-            b = secondsOf(baseline);
-        } else {
-            b = secondsOf(baseline);
-            m = secondsOf(measured);
-        }
-        measuredFirst = !measuredFirst;
-        measuredTotal += m;
-        baselineTotal += b;
-        state.SetIterationTime(m);
-    }
-    const double n = double(state.iterations());
-    state.counters["measured_us"] = measuredTotal / n * 1e6;
-    state.counters["baseline_us"] = baselineTotal / n * 1e6;
-    state.counters["ratio"] = baselineTotal > 0 ? measuredTotal / baselineTotal : 0;
-}
-
-void writePlain(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        std::abort();
-}
-
-QByteArray readPlain(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        std::abort();
-    return f.readAll();
-}
-
-QByteArray fullVisitFile()
-{
-    QByteArray bytes;
-    bytes.reserve(qsizetype(VisitTable::MaxRecords) * VisitRecord::Size);
-    for (int k = 1; k <= VisitTable::MaxRecords; ++k) {
-        VisitRecord r;
-        r.setText(VisitField::Registreringstyp, QStringLiteral("1"));
-        r.setText(VisitField::Kombikakod, QStringLiteral("12345ABCD67"));
-        r.setText(VisitField::Kvittonummer, QStringLiteral("%1").arg(k, 8, 10, QLatin1Char('0')));
-        r.setText(VisitField::IdNummer, QStringLiteral("191212121212"));
-        r.setText(VisitField::Besöksdatum, QStringLiteral("261201"));
-        r.setText(VisitField::Taxekod, QStringLiteral("01"));
-        r.setText(VisitField::Åtgärd, QStringLiteral("A001"));
-        bytes += r.bytes().toByteArray();
-    }
-    return bytes;
-}
+using namespace bench;
 
 void BM_ReadVisitFile32767(benchmark::State& state)
 {
@@ -131,12 +65,9 @@ void BM_SaveVisitFile32767(benchmark::State& state)
 BENCHMARK(BM_SaveVisitFile32767)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 template <typename Table, FileResult (*Read)(const QDir&, Table&)>
-void readCodeList(benchmark::State& state, const QString& name, int width, int rows)
+void readCodeList(benchmark::State& state, const QString& name, const QByteArray& bytes, int rows)
 {
     QTemporaryDir dir;
-    QByteArray bytes;
-    for (int i = 0; i < rows; ++i)
-        bytes += QByteArray::number(i % 100).rightJustified(width, '0');
     const QString path = dir.filePath(name);
     writePlain(path, bytes);
     Table table;
@@ -154,15 +85,15 @@ void readCodeList(benchmark::State& state, const QString& name, int width, int r
 
 void BM_ReadTariffFile6553(benchmark::State& state)
 {
-    readCodeList<TariffTable, codetables::HämtaTaxeFil>(state, codetables::tariffFileName(), 5,
-                                                        codetables::MaxTariffRows);
+    readCodeList<TariffTable, codetables::HämtaTaxeFil>(state, codetables::tariffFileName(),
+                                                        fullTariffFile(), codetables::MaxTariffRows);
 }
 BENCHMARK(BM_ReadTariffFile6553)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(0.5);
 
 void BM_ReadProcedureFile4096(benchmark::State& state)
 {
     readCodeList<ProcedureTable, codetables::HämtaÅtgärdsFil>(
-        state, codetables::procedureFileName(), 8, codetables::MaxProcedureRows);
+        state, codetables::procedureFileName(), fullProcedureFile(), codetables::MaxProcedureRows);
 }
 BENCHMARK(BM_ReadProcedureFile4096)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(0.5);
 

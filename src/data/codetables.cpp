@@ -4,87 +4,170 @@
 #include "data/fileerrors.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
 #include <limits>
+#include <type_traits>
 
-namespace codetables {
+using namespace Qt::StringLiterals;
 
 namespace {
 
 struct Layout {
-    int width;        // characters per entry
-    int codeWidth;    // the code, from the start of the entry
-    int secondWidth;  // the fee or amount right after it
+    int width;      // characters per entry
+    int codeWidth;  // the code, from the start of the entry
+    int secondWidth; // the fee or amount right after it
     int maxRows;
-    QString fileName;
 };
+
+constexpr Layout TariffLayout{5, 2, 3, codetables::MaxTariffRows};
+constexpr Layout ProcedureLayout{8, 4, 4, codetables::MaxProcedureRows};
+
+const Layout& layoutOf(codetables::CodeList list)
+{
+    return list == codetables::CodeList::Tariff ? TariffLayout : ProcedureLayout;
+}
 
 QString folderName(const QDir& folder)
 {
     return QDir::toNativeSeparators(folder.absolutePath());
 }
 
-// Reads the rows of one code list into two columns. Nothing is trimmed or checked: a code
-// written as one digit and a blank keeps its blank, and a partial last row keeps what is there.
-FileResult readColumns(const QDir& folder, const Layout& layout, QList<QString>& codes,
-                       QList<QString>& seconds)
+FileResult readFailure(const QString& name, const QDir& folder, const QString& path, int errnoValue)
 {
-    QFile file(folder.filePath(layout.fileName));
-    if (!file.exists())
-        return FileResult::failure(QStringLiteral("Filen %1 saknas i mappen %2.")
-                                       .arg(layout.fileName, folderName(folder)));
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        return FileResult::failure(QStringLiteral("Filen %1 i mappen %2 kunde inte läsas: %3.")
-                                       .arg(layout.fileName, folderName(folder),
-                                            reasonFromErrno(fileerrors::afterFailedRead(
-                                                file.fileName(), errno))));
+    return FileResult::failure(u"Filen %1 i mappen %2 kunde inte läsas: %3."_s.arg(
+        name, folderName(folder), reasonFromErrno(fileerrors::afterFailedRead(path, errnoValue))));
+}
 
-    const qint64 length = file.size();
-    const int rows = entryCount(length, layout.width);
-    // Rows and character positions are 16-bit on the desk; a longer list cannot be shown.
-    if (rows > layout.maxRows)
-        return FileResult::failure(
-            QStringLiteral("Filen %1 i mappen %2 har %3 rader. Högst %4 rader kan användas.")
-                .arg(layout.fileName, folderName(folder))
-                .arg(rows)
-                .arg(layout.maxRows));
+// The two columns of a file's entries, sharing its bytes.
+std::pair<CodeColumn, CodeColumn> columns(const QByteArray& bytes, const Layout& layout)
+{
+    const int rows = codetables::entryCount(bytes.size(), layout.width);
+    return {CodeColumn(bytes, layout.width, 0, layout.codeWidth, rows),
+            CodeColumn(bytes, layout.width, layout.codeWidth, layout.secondWidth, rows)};
+}
 
-    errno = 0;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != length)
-        return FileResult::failure(QStringLiteral("Filen %1 i mappen %2 kunde inte läsas: %3.")
-                                       .arg(layout.fileName, folderName(folder),
-                                            reasonFromErrno(fileerrors::afterFailedRead(
-                                                file.fileName(), errno))));
+bool isBlank(char c)
+{
+    return c == ' ';
+}
 
-    // Decoded once; each row's parts are cut from the text. A part that runs past the end of
-    // the file is shorter, or empty (QString::mid gives exactly that).
-    const QString all = cp1252::decode(bytes);
-    QList<QString> newCodes, newSeconds;
-    newCodes.reserve(rows);
-    newSeconds.reserve(rows);
-    for (qsizetype i = 0; i < rows; ++i) {
-        const qsizetype start = i * layout.width;
-        newCodes.append(all.mid(start, layout.codeWidth));
-        newSeconds.append(all.mid(start + layout.codeWidth, layout.secondWidth));
+bool isWholeKronor(QByteArrayView value)
+{
+    qsizetype from = 0, to = value.size();
+    while (from < to && isBlank(value[from]))
+        ++from;
+    while (to > from && isBlank(value[to - 1]))
+        --to;
+    if (from == to)
+        return false;
+    for (qsizetype i = from; i < to; ++i)
+        if (value[i] < '0' || value[i] > '9')
+            return false;
+    return true;
+}
+
+// A code as the message shows it: control characters, which a message box cannot show, as "?".
+QString shownCode(const QString& code)
+{
+    QString shown = code;
+    for (QChar& c : shown)
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
+            c = u'?';
+    return shown;
+}
+
+// The last of rows 0 .. `last` (each `stride` bytes from the one before, starting at `first`)
+// whose N bytes equal `wanted`. Each row is read as one N-byte word and compared whole: the
+// code lists' codes share their first characters, and a comparison byte by byte would branch
+// differently on every row.
+template <int N>
+qsizetype lastWholeMatch(const char* first, int stride, qsizetype last, const char* wanted)
+{
+    using Word = std::conditional_t<N == 2, quint16, quint32>;
+    Word key;
+    std::memcpy(&key, wanted, N);
+    for (qsizetype row = last; row >= 0; --row) {
+        Word word;
+        std::memcpy(&word, first + row * stride, N);
+        if (word == key)
+            return row;
     }
-    codes = std::move(newCodes);
-    seconds = std::move(newSeconds);
-    return FileResult::success();
+    return -1;
 }
 
 } // namespace
 
+CodeColumn::CodeColumn(QByteArray file, int entryWidth, int offset, int width, qsizetype rows)
+    : m_file(std::move(file)), m_entryWidth(entryWidth), m_offset(offset), m_width(width),
+      m_rows(rows)
+{
+}
+
+QByteArrayView CodeColumn::bytes(qsizetype row) const
+{
+    const qsizetype start = row * m_entryWidth + m_offset;
+    if (row < 0 || row >= m_rows || start >= m_file.size())
+        return {};
+    return QByteArrayView(m_file).sliced(start, qMin<qsizetype>(m_width, m_file.size() - start));
+}
+
+QString CodeColumn::at(qsizetype row) const
+{
+    return cp1252::decode(bytes(row));
+}
+
+qsizetype CodeColumn::lastIndexOf(QByteArrayView value) const
+{
+    // Rows that the file ends in or before (only the last one, for a table read from a file)
+    // are shorter and compared as views; the whole ones are compared in place.
+    const qsizetype room = m_file.size() - m_offset - m_width;
+    const qsizetype lastWhole = room < 0 ? -1 : qMin(m_rows - 1, room / m_entryWidth);
+    for (qsizetype row = m_rows - 1; row > lastWhole; --row)
+        if (bytes(row) == value)
+            return row;
+    if (value.size() != m_width)
+        return -1;
+    const char* const first = m_file.constData() + m_offset;
+    switch (m_width) {
+    case 2:
+        return lastWholeMatch<2>(first, m_entryWidth, lastWhole, value.data());
+    case 4:
+        return lastWholeMatch<4>(first, m_entryWidth, lastWhole, value.data());
+    default:
+        for (qsizetype row = lastWhole; row >= 0; --row)
+            if (QByteArrayView(first + row * m_entryWidth, m_width) == value)
+                return row;
+        return -1;
+    }
+}
+
+QStringList CodeColumn::toList() const
+{
+    QStringList list;
+    list.reserve(m_rows);
+    for (qsizetype i = 0; i < m_rows; ++i)
+        list.append(at(i));
+    return list;
+}
+
+namespace codetables {
+
 QString tariffFileName()
 {
-    return QStringLiteral("Taxa.txt");
+    return u"Taxa.txt"_s;
 }
 
 QString procedureFileName()
 {
-    return QStringLiteral("Åtgärd.txt");
+    return u"Åtgärd.txt"_s;
+}
+
+QString fileName(CodeList list)
+{
+    return list == CodeList::Tariff ? tariffFileName() : procedureFileName();
 }
 
 int entryCount(qint64 length, int width)
@@ -101,25 +184,116 @@ int entryCount(qint64 length, int width)
     return int(qMin<qint64>(n, std::numeric_limits<int>::max()));
 }
 
+FileResult readCodeFile(const QDir& folder, CodeList list, QByteArray& bytes)
+{
+    const Layout& layout = layoutOf(list);
+    const QString name = fileName(list);
+    const QString path = folder.filePath(name);
+    // Only a regular file is opened: opening a pipe or a device could wait for good.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileResult::failure(u"Filen %1 saknas i mappen %2."_s.arg(name, folderName(folder)));
+    if (!info.isFile())
+        return readFailure(name, folder, path, info.isDir() ? EISDIR : EINVAL);
+
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return readFailure(name, folder, path, errno);
+    const qint64 length = file.size();
+    // Rows and character positions are 16-bit on the desk; a longer list cannot be shown.
+    if (const int rows = entryCount(length, layout.width); rows > layout.maxRows)
+        return FileResult::failure(u"Filen %1 i mappen %2 har %3 rader. Högst %4 rader kan användas."_s
+                                       .arg(name, folderName(folder))
+                                       .arg(rows)
+                                       .arg(layout.maxRows));
+    errno = 0;
+    QByteArray read = file.readAll();
+    if (read.size() != length)
+        return readFailure(name, folder, path, errno);
+    bytes = std::move(read);
+    return FileResult::success();
+}
+
+TariffTable tariffTable(const QByteArray& bytes)
+{
+    auto [codes, fees] = columns(bytes, TariffLayout);
+    return {std::move(codes), std::move(fees)};
+}
+
+ProcedureTable procedureTable(const QByteArray& bytes)
+{
+    auto [codes, amounts] = columns(bytes, ProcedureLayout);
+    return {std::move(codes), std::move(amounts)};
+}
+
 FileResult HämtaTaxeFil(const QDir& folder, TariffTable& table)
 {
-    static const Layout layout{5, 2, 3, MaxTariffRows, tariffFileName()};
-    return readColumns(folder, layout, table.Taxekod, table.Patientavgift);
+    QByteArray bytes;
+    const FileResult read = readCodeFile(folder, CodeList::Tariff, bytes);
+    if (read)
+        table = tariffTable(bytes);
+    return read;
 }
 
 FileResult HämtaÅtgärdsFil(const QDir& folder, ProcedureTable& table)
 {
-    static const Layout layout{8, 4, 4, MaxProcedureRows, procedureFileName()};
-    return readColumns(folder, layout, table.Åtgärd, table.Åtgärdsbelopp);
+    QByteArray bytes;
+    const FileResult read = readCodeFile(folder, CodeList::Procedure, bytes);
+    if (read)
+        table = procedureTable(bytes);
+    return read;
 }
 
-int findCode(const QList<QString>& codes, const QString& code, int current)
+int findCode(const CodeColumn& codes, const QString& code, int current)
 {
-    int selected = current;
-    for (qsizetype i = 0; i < codes.size(); ++i)
-        if (codes[i] == code)
-            selected = int(i);
-    return selected;
+    // A code that has no Windows-1252 bytes is in no file.
+    const std::optional<QByteArray> wanted = cp1252::encode(code);
+    if (!wanted)
+        return current;
+    // The last match wins.
+    const qsizetype row = codes.lastIndexOf(*wanted);
+    return row >= 0 ? int(row) : current;
+}
+
+QList<int> rowsWithoutAmount(const CodeColumn& amounts)
+{
+    QList<int> rows;
+    for (qsizetype i = 0; i < amounts.size(); ++i)
+        if (!isWholeKronor(amounts.bytes(i)))
+            rows.append(int(i));
+    return rows;
+}
+
+QString amountWarning(const QDir& folder, CodeList list, const CodeColumn& codes,
+                      const QList<int>& rows)
+{
+    if (rows.isEmpty())
+        return {};
+    constexpr int Named = 20;
+    const bool tariff = list == CodeList::Tariff;
+    QStringList named;
+    for (qsizetype k = 0; k < rows.size() && k < Named; ++k)
+        named.append(u"rad %1 (%2 \"%3\")"_s.arg(rows[k] + 1)
+                         .arg(tariff ? u"taxekod"_s : u"åtgärd"_s, shownCode(codes.at(rows[k]))));
+    QString which;
+    if (const qsizetype more = rows.size() - named.size(); more > 0)
+        which = named.join(u", "_s) + (more == 1 ? u" och 1 rad till"_s : u" och %1 rader till"_s.arg(more));
+    else if (named.size() == 1)
+        which = named.first();
+    else
+        which = named.mid(0, named.size() - 1).join(u", "_s) + u" och "_s + named.last();
+
+    const bool one = rows.size() == 1;
+    const QString what = tariff ? (one ? u"en patientavgift som inte är ett tal"_s
+                                       : u"patientavgifter som inte är tal"_s)
+                                : (one ? u"ett belopp som inte är ett tal"_s
+                                       : u"belopp som inte är tal"_s);
+    const QString use = tariff ? u"Avgiften tas som den står i filen när taxekoden väljs."_s
+                               : u"Beloppet tas som det står i filen när åtgärden väljs."_s;
+    return u"OBS! Filen %1 i mappen %2 har %3: %4.\n%5 Rätta filen så att varje %6 är ett helt antal kronor."_s
+        .arg(fileName(list), folderName(folder), what, which, use,
+             tariff ? u"avgift"_s : u"belopp"_s);
 }
 
 } // namespace codetables

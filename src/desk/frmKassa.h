@@ -27,6 +27,7 @@
 //   frmKassa_print.cpp     SkrivUtKvitto
 //   frmKassa_menus.cpp     menus and mode switches
 //   frmKassa_voiding.cpp   voiding mode, the F3 lookup, txtMakulering's check
+//   frmKassa_codefiles.cpp reading Taxa.txt and Åtgärd.txt, filling the two code lists
 class frmKassa : public ui::Form {
 public:
     frmKassa(ui::Application& app, Program& program);
@@ -229,6 +230,14 @@ private:
 
     void byggLayout();   // frmKassa_layout.cpp
     void kopplaHändelser();
+
+    // The code files (frmKassa_codefiles.cpp). At start-up both are read, the lists filled
+    // and the clinic told about fees that are not numbers; an error ends the start. Afterwards
+    // each reading takes the file's bytes as they are on disk now and makes a new table only
+    // when they differ from the table's; an error is shown and the table kept.
+    FileResult HämtaKodfiler();
+    void HämtaTaxor();
+    void HämtaÅtgärder();
 
     // Shows a file error once; the desk goes on with what it had.
     void visaFilfel(const FileResult& result);

@@ -75,10 +75,7 @@ void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
 
     // Procedure, looked up in the procedure file as it is now. If the file cannot be read the
     // desk keeps the table it had and looks the code up there.
-    if (const FileResult read = codetables::HämtaÅtgärdsFil(m_program.folder, m_åtgärder))
-        m_program.AntalÅtgärder = m_åtgärder.count();
-    else
-        visaFilfel(read);
+    HämtaÅtgärder();
     {
         const int i = codetables::findCode(m_åtgärder.Åtgärd, r.text(F::Åtgärd),
                                            lstÅtgärd.listIndex());
@@ -107,10 +104,7 @@ void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
     }
 
     // Tariff, looked up in the tariff file as it is now; a new selection shows its fee.
-    if (const FileResult read = codetables::HämtaTaxeFil(m_program.folder, m_taxor))
-        m_program.AntalTaxekoder = m_taxor.count();
-    else
-        visaFilfel(read);
+    HämtaTaxor();
     {
         const int i = codetables::findCode(m_taxor.Taxekod, r.text(F::Taxekod),
                                            lstTaxekod.listIndex());

@@ -31,17 +31,8 @@ void frmKassa::Form_Load()
     if (const FileResult read = visitfile::HämtaBesöksFil(m_program.folder, m_besök); !read)
         return avbryt(read);
 
-    // The lists are filled once; row i of a table is item i of its list from here on.
-    if (const FileResult read = codetables::HämtaTaxeFil(m_program.folder, m_taxor); !read)
+    if (const FileResult read = HämtaKodfiler(); !read)
         return avbryt(read);
-    m_program.AntalTaxekoder = m_taxor.count();
-    if (const FileResult read = codetables::HämtaÅtgärdsFil(m_program.folder, m_åtgärder); !read)
-        return avbryt(read);
-    m_program.AntalÅtgärder = m_åtgärder.count();
-    for (const QString& kod : m_taxor.Taxekod)
-        lstTaxekod.addItem(kod);
-    for (const QString& kod : m_åtgärder.Åtgärd)
-        lstÅtgärd.addItem(kod);
 
     lstTaxekod.setListIndex(1);
 
@@ -76,14 +67,8 @@ void frmKassa::Form_Activate()
 
     if (const FileResult read = visitfile::HämtaBesöksFil(m_program.folder, m_besök); !read)
         visaFilfel(read);
-    if (const FileResult read = codetables::HämtaÅtgärdsFil(m_program.folder, m_åtgärder))
-        m_program.AntalÅtgärder = m_åtgärder.count();
-    else
-        visaFilfel(read);
-    if (const FileResult read = codetables::HämtaTaxeFil(m_program.folder, m_taxor))
-        m_program.AntalTaxekoder = m_taxor.count();
-    else
-        visaFilfel(read);
+    HämtaÅtgärder();
+    HämtaTaxor();
 
     m_iAktivering = false;
     m_visadeFilfel.clear();

@@ -15,7 +15,7 @@ namespace {
 
 // A row of a code table, or the empty text when the list has no selection or the table (re-read
 // since the list was filled) is shorter than the list.
-QString rad(const QList<QString>& column, int index)
+QString rad(const CodeColumn& column, int index)
 {
     return index >= 0 && index < column.size() ? column.at(index) : QString();
 }

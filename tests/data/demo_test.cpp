@@ -19,7 +19,7 @@ TEST(DemoClinic, ListsHoldWholeEntriesAndTheSettingsPointIntoThem)
     const struct {
         const char* file;
         int width, count;
-        const QList<QString>& amounts;
+        const CodeColumn& amounts;
     } lists[] = {{"Taxa.txt", 5, tariffs.count(), tariffs.Patientavgift},
                  {"Åtgärd.txt", 8, procedures.count(), procedures.Åtgärdsbelopp}};
     for (const auto& list : lists) {

@@ -1,0 +1,215 @@
+// The desk at the limits, driven through the window layer without a display: starting it on a
+// full visit file with the longest code lists it can hold, and showing a receipt. Each figure
+// stands beside a baseline measured in the same run (see benchsupport.h): the start beside a
+// bare window of 40 controls and a menu bar, and beside the same start with six-row code
+// lists; the display beside the same display on six-row code lists.
+
+#include "benchsupport.h"
+
+#include "app/programwindows.h"
+#include "data/program.h"
+#include "data/settingsfile.h"
+#include "data/settingsrecord.h"
+#include "ui/application.h"
+#include "ui/form.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using namespace bench;
+
+// Services that answer at once: no message is expected at all.
+class NoDialogs : public ui::Dialogs {
+public:
+    ui::Answer message(const QString&, ui::Buttons, ui::Icon, const QString&) override
+    {
+        std::abort();
+    }
+    QString input(const QString&, const QString&, const QString&) override { std::abort(); }
+};
+
+class NoPrinter : public ui::Printer {
+public:
+    void beginDocument(const QString&) override {}
+    int scaleWidth() const override { return 11520; }
+    int textWidth(const QString& text) const override { return int(text.size()) * 120; }
+    int currentX() const override { return 0; }
+    int currentY() const override { return 0; }
+    void setCurrentX(int) override {}
+    void setCurrentY(int) override {}
+    double fontSize() const override { return 12; }
+    void setFontSize(double) override {}
+    bool fontBold() const override { return false; }
+    void setFontBold(bool) override {}
+    bool fontUnderline() const override { return false; }
+    void setFontUnderline(bool) override {}
+    void printLine(const QString&) override {}
+    ui::PrintOutcome endDocument() override { return {}; }
+};
+
+class FixedClock : public ui::Clock {
+public:
+    QString yymmdd() const override { return QStringLiteral("261209"); }
+    QString hhmm() const override { return QStringLiteral("1200"); }
+    QString shortDate() const override { return QStringLiteral("2026-12-09"); }
+};
+
+class NoScreen : public ui::Screen {
+public:
+    void setMousePointer(ui::Pointer) override {}
+};
+
+struct Services {
+    NoDialogs dialogs;
+    NoPrinter printer;
+    FixedClock clock;
+    NoScreen screen;
+};
+
+// A program folder with 32767 visits, the settings and code lists of `tariffRows` and
+// `procedureRows` rows.
+class ClinicFolder {
+public:
+    ClinicFolder(int tariffRows, int procedureRows)
+    {
+        writePlain(m_dir.filePath(visitfile::fileName()), fullVisitFile());
+        writePlain(m_dir.filePath(codetables::tariffFileName()), codeList(5, 2, tariffRows));
+        writePlain(m_dir.filePath(codetables::procedureFileName()), codeList(8, 4, procedureRows));
+        SettingsRecord settings = SettingsRecord::firstRunDefault();
+        if (!settingsfile::SparaInställningsFil(folder(), settings))
+            std::abort();
+    }
+    QDir folder() const { return QDir(m_dir.path()); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The desk of a folder, started as the program starts it.
+struct RunningDesk {
+    explicit RunningDesk(const QDir& folder)
+    {
+        program.folder = folder;
+        windows = std::make_unique<ProgramWindows>(app, program);
+    }
+    void start()
+    {
+        windows->start();
+        if (windows->desk().startFailed())
+            std::abort();
+    }
+    frmKassa& desk() { return windows->desk(); }
+
+    Services services;
+    ui::Application app{services.dialogs, services.printer, services.clock, services.screen};
+    Program program;
+    std::unique_ptr<ProgramWindows> windows;
+};
+
+// A window with a menu bar and 40 controls, and nothing behind them.
+class BareWindow : public ui::Form {
+public:
+    explicit BareWindow(ui::Application& app) : Form(app, QStringLiteral("frmLeer"))
+    {
+        setClientSize(10095, 6480);
+        setCaption(QStringLiteral("Fönster"));
+        for (int m = 0; m < 4; ++m) {
+            ui::MenuItem& menu = menuBar().add(QStringLiteral("mnu%1").arg(m), QStringLiteral("&Meny %1").arg(m));
+            for (int i = 0; i < 4; ++i)
+                menu.add(QStringLiteral("mnu%1_%2").arg(m).arg(i), QStringLiteral("Val %1").arg(i));
+        }
+        std::vector<ui::Control*> order;
+        for (int i = 0; i < 10; ++i) {
+            auto& label = add<ui::Label>(QStringLiteral("Label%1").arg(i));
+            label.setCaption(QStringLiteral("Etikett %1:").arg(i));
+            auto& box = add<ui::TextBox>(QStringLiteral("Text%1").arg(i));
+            box.setText(QStringLiteral("text"));
+            auto& check = add<ui::CheckBox>(QStringLiteral("Check%1").arg(i));
+            check.setCaption(QStringLiteral("Val %1").arg(i));
+            auto& button = add<ui::CommandButton>(QStringLiteral("Knapp%1").arg(i));
+            button.setCaption(QStringLiteral("Knapp %1").arg(i));
+            for (ui::Control* c : std::initializer_list<ui::Control*>{&label, &box, &check, &button}) {
+                c->move(120 + 2400 * (i % 4), 300 * i, 1200, 285);
+                order.push_back(c);
+            }
+        }
+        setTabOrder(order);
+    }
+};
+
+double startBareWindow()
+{
+    Services services;
+    ui::Application app(services.dialogs, services.printer, services.clock, services.screen);
+    return secondsOf([&] {
+        BareWindow window(app);
+        app.start(window);
+        benchmark::DoNotOptimize(window.focused());
+    });
+}
+
+// The desk built, loaded and activated; taking it down is not timed.
+double startDesk(const QDir& folder)
+{
+    Clock::time_point begun;
+    double seconds = 0;
+    {
+        begun = Clock::now();
+        RunningDesk desk(folder);
+        desk.start();
+        seconds = std::chrono::duration<double>(Clock::now() - begun).count();
+        benchmark::DoNotOptimize(desk.desk().lstTaxekod.listCount());
+    }
+    return seconds;
+}
+
+void BM_DeskStart32767VisitsFullCodeLists(benchmark::State& state)
+{
+    const ClinicFolder full(codetables::MaxTariffRows, codetables::MaxProcedureRows);
+    const ClinicFolder small(6, 6);
+    double smallTotal = 0;
+    pairedTimed(
+        state, [&] { return startDesk(full.folder()); },
+        [&] {
+            smallTotal += startDesk(small.folder());
+            return startBareWindow();
+        });
+    // The same start with six-row lists: what the code lists themselves cost.
+    const double n = double(state.iterations());
+    state.counters["small_lists_us"] = smallTotal / n * 1e6;
+    state.counters["ratio_to_small"] = state.counters["measured_us"] / state.counters["small_lists_us"];
+}
+BENCHMARK(BM_DeskStart32767VisitsFullCodeLists)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// One display ("<<  Föregåen&de" from receipt n to n - 1, or the way back up to the last one
+// from receipt 1): both code files read again from disk and the receipt's codes looked up.
+void showAReceipt(RunningDesk& desk)
+{
+    frmKassa& d = desk.desk();
+    if (d.lblKvittoNr.caption() == QStringLiteral("1"))
+        desk.app.runEvent([&] { d.lblKvittoNr.setCaption(QString::number(VisitTable::MaxRecords)); });
+    else
+        desk.app.click(d.cmdFöregående);
+}
+
+void BM_DisplayFullCodeLists(benchmark::State& state)
+{
+    const ClinicFolder full(codetables::MaxTariffRows, codetables::MaxProcedureRows);
+    const ClinicFolder small(6, 6);
+    RunningDesk fullDesk(full.folder()), smallDesk(small.folder());
+    fullDesk.start();
+    smallDesk.start();
+    paired(
+        state, [&] { showAReceipt(fullDesk); }, [&] { showAReceipt(smallDesk); });
+    // Both showed a receipt whose tariff "01" the list holds.
+    if (fullDesk.desk().lstTaxekod.text() != QStringLiteral("01")
+        || smallDesk.desk().lstTaxekod.text() != QStringLiteral("01"))
+        std::abort();
+}
+BENCHMARK(BM_DisplayFullCodeLists)->UseManualTime()->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+} // namespace

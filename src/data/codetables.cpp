@@ -2,6 +2,7 @@
 
 #include "data/codec.h"
 #include "data/fileerrors.h"
+#include "data/regularfile.h"
 
 #include <QFile>
 
@@ -30,16 +31,16 @@ QString folderName(const QDir& folder)
 FileResult readColumns(const QDir& folder, const Layout& layout, QList<QString>& codes,
                        QList<QString>& seconds)
 {
-    QFile file(folder.filePath(layout.fileName));
-    if (!file.exists())
-        return FileResult::failure(QStringLiteral("Filen %1 saknas i mappen %2.")
-                                       .arg(layout.fileName, folderName(folder)));
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
+    const QString path = folder.filePath(layout.fileName);
+    QFile file;
+    if (const int why = openRegularFile(file, path)) {
+        if (why == ENOENT)
+            return FileResult::failure(QStringLiteral("Filen %1 saknas i mappen %2.")
+                                           .arg(layout.fileName, folderName(folder)));
         return FileResult::failure(QStringLiteral("Filen %1 i mappen %2 kunde inte läsas: %3.")
                                        .arg(layout.fileName, folderName(folder),
-                                            reasonFromErrno(fileerrors::afterFailedRead(
-                                                file.fileName(), errno))));
+                                            reasonFromErrno(why)));
+    }
 
     const qint64 length = file.size();
     const int rows = entryCount(length, layout.width);
@@ -57,7 +58,7 @@ FileResult readColumns(const QDir& folder, const Layout& layout, QList<QString>&
         return FileResult::failure(QStringLiteral("Filen %1 i mappen %2 kunde inte läsas: %3.")
                                        .arg(layout.fileName, folderName(folder),
                                             reasonFromErrno(fileerrors::afterFailedRead(
-                                                file.fileName(), errno))));
+                                                path, errno))));
 
     // Decoded once; each row's parts are cut from the text. A part that runs past the end of
     // the file is shorter, or empty (QString::mid gives exactly that).

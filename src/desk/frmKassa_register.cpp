@@ -126,7 +126,7 @@ void frmKassa::cmdRegistrera_Click()
     // Nothing is printed and no new receipt opened unless the visit is safely on disk. After a
     // failure the table is read back, so the desk holds what the file holds, and the desk keeps
     // what was typed so the registration can be tried again.
-    const FileResult sparat = visitfile::SparaBesöksFil(m_program.folder, m_besök);
+    const FileResult sparat = visitfile::SparaBesöksFil(m_program.folder, m_besök, m_program.saveObserver);
     if (!sparat) {
         dialogs().message(u"OBS! Besöket är inte registrerat!\n"_s + sparat.error);
         läsBesöksFilen(*this);

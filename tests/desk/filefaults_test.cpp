@@ -93,6 +93,42 @@ TEST_F(DeskFileFaults, AFileSizeLimitTellsTheVisitIsNotRegisteredAndKeepsEveryBy
     EXPECT_EQ(field(storedRecord(4), VisitField::Diagnoskod), QByteArray("K35  "));
 }
 
+// Fails the k-th step of each save and every step after it, with the given reason.
+class FailFromStep : public SaveObserver {
+public:
+    int k = 0, steps = 0, why = ENOSPC;
+    int before(SaveStep, qint64*) override { return ++steps >= k ? why : 0; }
+};
+
+// Every step of the registration's save failing in turn: each time the receptionist is told, the
+// file keeps every byte, and the desk still holds the visit, which registers once the disk works.
+TEST_F(DeskFileFaults, EveryFailedStepOfTheSaveIsToldAndStoresNothing)
+{
+    start(1400); // 133,000 bytes: three pieces written, a flush, a sync and a rename
+    const QByteArray original = visitFile();
+    app.click(desk->cmdNästa);
+    typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
+    ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"K35"_s));
+    FailFromStep fault;
+    program.saveObserver = &fault;
+    const int steps = 6;
+    for (fault.k = 1; fault.k <= steps; ++fault.k) {
+        fault.steps = 0;
+        dialogs.expectMessage(u"OBS! Besöket är inte registrerat!\nFilen PatBesök.Dat kunde inte sparas: "
+                              u"disken är full."_s);
+        app.click(desk->cmdRegistrera);
+        ASSERT_TRUE(dialogs.allAnswersUsed()) << "step " << fault.k;
+        ASSERT_EQ(visitFile(), original) << "step " << fault.k;
+        visar(u"kvitto=1401; txtDiagnoskod=K35"_s);
+    }
+    fault.steps = 0;
+    app.click(desk->cmdRegistrera);
+    EXPECT_EQ(fault.steps, steps) << "the save has as many steps as were failed";
+    ASSERT_EQ(visitFile().size(), 1401 * 95);
+    EXPECT_EQ(visitFile().left(1400 * 95), original);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4) << "no temporary file";
+}
+
 // A cut last record and records holding NUL bytes: the whole file is kept aside before the desk
 // may write over those bytes, and the receptionist is told which receipts to look at.
 TEST_F(DeskFileFaults, ADamagedVisitFileIsKeptAsideAndToldAtStartUp)

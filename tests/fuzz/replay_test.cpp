@@ -17,10 +17,10 @@ TEST(FuzzCorpus, EveryInputKeepsItsReadersPromises)
         const char* folder;
         QString (*target)(QByteArrayView);
     } targets[] = {
-        {"visitfile", fuzztargets::visitFile},
-        {"settingsfile", fuzztargets::settingsFile},
-        {"tariffile", fuzztargets::tariffFile},
-        {"procedurefile", fuzztargets::procedureFile},
+        {"visits", fuzztargets::visitFile},
+        {"settings", fuzztargets::settingsFile},
+        {"tariffs", fuzztargets::tariffFile},
+        {"procedures", fuzztargets::procedureFile},
     };
     int inputs = 0;
     for (const auto& t : targets) {

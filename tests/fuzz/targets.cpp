@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -16,10 +17,19 @@ namespace fuzztargets {
 
 namespace {
 
-// One program folder for the whole run of a fuzzing process; each input replaces its file.
+// One program folder for the whole run of a fuzzing process; each input replaces its file. In
+// memory where the system has a memory file system: every save syncs, and on a disk the syncs
+// would take most of the time.
+QString memoryFolderTemplate()
+{
+    const QFileInfo shm(QStringLiteral("/dev/shm"));
+    return shm.isDir() && shm.isWritable() ? QStringLiteral("/dev/shm/kassa-fuzz-XXXXXX")
+                                           : QDir::tempPath() + QStringLiteral("/kassa-fuzz-XXXXXX");
+}
+
 const QDir& folder()
 {
-    static QTemporaryDir dir;
+    static QTemporaryDir dir(memoryFolderTemplate());
     static const QDir d(dir.path());
     return d;
 }
@@ -115,7 +125,7 @@ QString settingsFile(QByteArrayView bytes)
         return QStringLiteral("the record is not the file's first 194 characters");
     // Whatever the fields hold, applying them gives an index and a choice.
     for (const SettingsField f : {SettingsField::ÅtgärdIndex, SettingsField::TaxekodIndex})
-        if (const int i = record.index(f); i < -1 || i > 99)
+        if (const int i = record.index(f); i < -9 || i > 99)
             return QStringLiteral("index %1 from a 2-character field").arg(i);
     (void)record.isFirstChoice(SettingsField::Yrke);
     if (!settingsfile::SparaInställningsFil(folder(), record))

@@ -1,5 +1,6 @@
 // The desk program: one window-based process whose files all lie in its own folder.
 
+#include "app/processsignals.h"
 #include "app/programwindows.h"
 #include "data/filesave.h"
 #include "data/program.h"
@@ -14,6 +15,8 @@
 
 int main(int argc, char** argv)
 {
+    // Before any file is opened: a save under a file-size limit must fail with its error.
+    ignoreFileSizeSignal();
     QApplication qtApp(argc, argv);
     ui::qt::QtDialogs qtDialogs;
     ui::Dialogs& dialogs = qtDialogs;

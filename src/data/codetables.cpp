@@ -2,9 +2,9 @@
 
 #include "data/codec.h"
 #include "data/fileerrors.h"
+#include "data/regularfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -189,17 +189,13 @@ FileResult readCodeFile(const QDir& folder, CodeList list, QByteArray& bytes)
     const Layout& layout = layoutOf(list);
     const QString name = fileName(list);
     const QString path = folder.filePath(name);
-    // Only a regular file is opened: opening a pipe or a device could wait for good.
-    const QFileInfo info(path);
-    if (!info.exists())
-        return FileResult::failure(u"Filen %1 saknas i mappen %2."_s.arg(name, folderName(folder)));
-    if (!info.isFile())
-        return readFailure(name, folder, path, info.isDir() ? EISDIR : EINVAL);
-
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        return readFailure(name, folder, path, errno);
+    QFile file;
+    if (const int why = openRegularFile(file, path)) {
+        if (why == ENOENT)
+            return FileResult::failure(u"Filen %1 saknas i mappen %2."_s.arg(name, folderName(folder)));
+        return FileResult::failure(u"Filen %1 i mappen %2 kunde inte läsas: %3."_s.arg(
+            name, folderName(folder), reasonFromErrno(why)));
+    }
     const qint64 length = file.size();
     // Rows and character positions are 16-bit on the desk; a longer list cannot be shown.
     if (const int rows = entryCount(length, layout.width); rows > layout.maxRows)

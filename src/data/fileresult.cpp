@@ -48,6 +48,8 @@ QString reasonFromErrno(int errnoValue)
         return QStringLiteral("för många symboliska länkar i sökvägen");
     case ESTALE:
         return QStringLiteral("nätverksdisken svarar inte längre");
+    case NotARegularFile:
+        return QStringLiteral("det är ingen vanlig fil");
     case 0:
         // Reached when a device stopped short without telling why.
         return QStringLiteral("allt kunde inte skrivas");

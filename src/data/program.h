@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/filesave.h"
 #include "data/settingsrecord.h"
 
 #include <QDir>
@@ -8,6 +9,9 @@
 // the settings record, and the row counts of the two code lists as last read.
 struct Program {
     QDir folder;
+    // Watches every save of the visit file the desk makes; none in the running program. A test
+    // puts one here to make a step of the save fail, or to stop the process after it.
+    SaveObserver* saveObserver = nullptr;
     SettingsRecord Inställningar;
     int AntalTaxekoder = 0;
     int AntalÅtgärder = 0;

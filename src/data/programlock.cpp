@@ -1,10 +1,12 @@
 #include "data/programlock.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QThread>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -28,7 +30,28 @@ ProgramLock::~ProgramLock() = default;
 
 FileResult ProgramLock::acquire()
 {
-    if (m_lock->isLocked() || m_lock->tryLock())
+    if (m_lock->isLocked())
+        return FileResult::success();
+
+    const QString folder = QDir::toNativeSeparators(QDir(m_folder).absolutePath());
+    const auto cannotCreate = [&](int why) {
+        return FileResult::failure(
+            QStringLiteral("Låsfilen %1 kunde inte skapas i mappen %2: %3. Ta bort eller byt namn "
+                           "på det som heter %1 och starta programmet igen.")
+                .arg(lockFileName(), folder, reasonFromErrno(why)));
+    };
+    // A folder, a named pipe or a link to nothing in the lock file's place is no lock of another
+    // copy: no copy can ever hold it, and reading a pipe would wait for good.
+    struct stat st {};
+    if (::lstat(QFile::encodeName(QDir(m_folder).filePath(lockFileName())).constData(), &st) == 0 &&
+        !S_ISREG(st.st_mode)) {
+        if (S_ISDIR(st.st_mode))
+            return cannotCreate(EISDIR);
+        if (!S_ISLNK(st.st_mode) || !QFileInfo(QDir(m_folder).filePath(lockFileName())).isFile())
+            return cannotCreate(NotARegularFile);
+    }
+
+    if (m_lock->tryLock())
         return FileResult::success();
 
     if (m_lock->error() == QLockFile::LockFailedError) {
@@ -46,7 +69,6 @@ FileResult ProgramLock::acquire()
             return FileResult::success();
     }
 
-    const QString folder = QDir::toNativeSeparators(QDir(m_folder).absolutePath());
     switch (m_lock->error()) {
     case QLockFile::LockFailedError:
         return FileResult::failure(

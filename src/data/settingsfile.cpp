@@ -2,6 +2,7 @@
 
 #include "data/fileerrors.h"
 #include "data/filesave.h"
+#include "data/regularfile.h"
 
 #include <QFile>
 
@@ -17,7 +18,9 @@ QString fileName()
 FileResult HämtaInställningsFil(const QDir& folder, SettingsRecord& record)
 {
     const QString path = folder.filePath(fileName());
-    if (!QFile::exists(path)) {
+    QFile file;
+    const int why = openRegularFile(file, path);
+    if (why == ENOENT) {
         // A first start: the clinic fills in its own data in the settings window; until then the
         // desk runs with blank texts, the first row of each list and the first of each choice.
         const SettingsRecord first = SettingsRecord::firstRunDefault();
@@ -27,10 +30,9 @@ FileResult HämtaInställningsFil(const QDir& folder, SettingsRecord& record)
         return FileResult::success();
     }
 
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        return fileerrors::readFailure(fileName(), path, errno);
+    // Only a regular file is opened: a named pipe in its place would hold up the desk for good.
+    if (why != 0)
+        return fileerrors::readFailure(fileName(), path, why);
     // Only the first 194 characters count; whatever follows (the line break, further lines) is
     // ignored, so there is no point reading more of a long file.
     errno = 0;
@@ -41,11 +43,12 @@ FileResult HämtaInställningsFil(const QDir& folder, SettingsRecord& record)
     return FileResult::success();
 }
 
-FileResult SparaInställningsFil(const QDir& folder, const SettingsRecord& record)
+FileResult SparaInställningsFil(const QDir& folder, const SettingsRecord& record,
+                                SaveObserver* observer)
 {
     QByteArray bytes = record.bytes().toByteArray();
     bytes += "\r\n";
-    return saveFileAtomically(folder.filePath(fileName()), bytes);
+    return saveFileAtomically(folder.filePath(fileName()), bytes, observer);
 }
 
 } // namespace settingsfile

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/fileresult.h"
+#include "data/filesave.h"
 #include "data/settingsrecord.h"
 
 #include <QDir>
@@ -11,9 +12,11 @@ namespace settingsfile {
 
 QString fileName(); // "Inställn.txt"
 
-// Reads the file into `record`. A missing file is a first start: the first-run default is
+// Reads the file into `record`; only a regular file is opened. A missing file is a first start: the first-run default is
 // written and loaded. A failure leaves `record` as it was.
 FileResult HämtaInställningsFil(const QDir& folder, SettingsRecord& record);
-FileResult SparaInställningsFil(const QDir& folder, const SettingsRecord& record);
+// `observer` watches the steps of the save (filesave.h); the windows pass none.
+FileResult SparaInställningsFil(const QDir& folder, const SettingsRecord& record,
+                                SaveObserver* observer = nullptr);
 
 } // namespace settingsfile

@@ -2,19 +2,34 @@
 
 #include "data/fileerrors.h"
 #include "data/filesave.h"
+#include "data/regularfile.h"
 
 #include <QFile>
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace visitfile {
 
 namespace {
 
-FileResult readFailure(const QFile& file, int errnoValue)
+FileResult readFailure(const QString& path, int errnoValue)
 {
-    return fileerrors::readFailure(fileName(), file.fileName(), errnoValue);
+    return fileerrors::readFailure(fileName(), path, errnoValue);
+}
+
+// The opening creates a missing file, empty, so the folder shows the desk's file from its first
+// start; a folder that cannot hold it is told at once rather than at the first registration.
+FileResult createEmpty(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return FileResult::failure(QStringLiteral("Filen %1 kunde inte skapas: %2.")
+                                       .arg(fileName(), reasonFromErrno(errno)));
+    ::close(fd);
+    return FileResult::success();
 }
 
 FileResult tooManyRecords(qint64 records)
@@ -63,15 +78,17 @@ QString fileName()
 
 FileResult HämtaBesöksFil(const QDir& folder, VisitTable& table)
 {
-    QFile file(folder.filePath(fileName()));
-    if (!file.exists()) {
+    const QString path = folder.filePath(fileName());
+    QFile file;
+    if (const int why = openRegularFile(file, path)) {
+        if (why != ENOENT)
+            return readFailure(path, why);
         // A first start: the first receipt registered will be number 1.
+        if (FileResult created = createEmpty(path); !created)
+            return created;
         table.clear();
         return FileResult::success();
     }
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        return readFailure(file, errno);
 
     const qint64 count = file.size() / VisitRecord::Size;
     if (count > VisitTable::MaxRecords)
@@ -80,12 +97,12 @@ FileResult HämtaBesöksFil(const QDir& folder, VisitTable& table)
     // The records go straight into the table's storage: a record is its 95 bytes.
     QList<VisitRecord> records(count);
     if (!readExactly(file, reinterpret_cast<char*>(records.data()), count * VisitRecord::Size))
-        return readFailure(file, errno);
+        return readFailure(path, errno);
     table.records() = std::move(records);
     return FileResult::success();
 }
 
-FileResult SparaBesöksFil(const QDir& folder, const VisitTable& table)
+FileResult SparaBesöksFil(const QDir& folder, const VisitTable& table, SaveObserver* observer)
 {
     const qint64 count = table.upperBound();
     if (count > VisitTable::MaxRecords)
@@ -97,18 +114,17 @@ FileResult SparaBesöksFil(const QDir& folder, const VisitTable& table)
     // What lies beyond the table's end in the old file (later receipts, a partial record) is
     // written back unchanged, as if the table had been written over the old file in place.
     QByteArray tail;
-    QFile old(path);
-    if (old.exists()) {
-        errno = 0;
-        if (!old.open(QIODevice::ReadOnly))
-            return readFailure(old, errno);
+    QFile old;
+    if (const int why = openRegularFile(old, path); why != ENOENT) {
+        if (why != 0)
+            return readFailure(path, why);
         const qint64 oldSize = old.size();
         if (oldSize > tableBytes) {
             if ((oldSize / VisitRecord::Size) > VisitTable::MaxRecords)
                 return tooManyToSave(oldSize / VisitRecord::Size);
             tail.resize(oldSize - tableBytes);
             if (!old.seek(tableBytes) || !readExactly(old, tail.data(), tail.size()))
-                return readFailure(old, errno);
+                return readFailure(path, errno);
         }
         old.close();
     }
@@ -118,7 +134,7 @@ FileResult SparaBesöksFil(const QDir& folder, const VisitTable& table)
         std::memcpy(bytes.data(), table.records().constData(), size_t(tableBytes));
     if (!tail.isEmpty())
         std::memcpy(bytes.data() + tableBytes, tail.constData(), size_t(tail.size()));
-    return saveFileAtomically(path, bytes);
+    return saveFileAtomically(path, bytes, observer);
 }
 
 } // namespace visitfile

@@ -49,7 +49,8 @@ void frmKassa::cmdRegistrera_Click()
 
     // After a failure the table is read back, so the desk holds what the file holds, and the
     // desk keeps what was typed so the registration can be tried again.
-    if (const FileResult sparat = visitfile::SparaBesöksFil(m_program.folder, m_besök); !sparat) {
+    if (const FileResult sparat = visitfile::SparaBesöksFil(m_program.folder, m_besök, m_program.saveObserver);
+        !sparat) {
         dialogs().message(u"OBS! Besöket är inte registrerat!\n"_s + sparat.error);
         läsBesöksFilen();
         return;

@@ -2,6 +2,7 @@
 
 #include "data/numbers.h"
 #include "data/settingsfile.h"
+#include "data/visitdamage.h"
 #include "data/visitfile.h"
 
 using namespace Qt::StringLiterals;
@@ -30,6 +31,14 @@ void frmKassa::Form_Load()
 
     if (const FileResult read = visitfile::HämtaBesöksFil(m_program.folder, m_besök); !read)
         return avbryt(read);
+    // A damaged file is kept aside before the first registration can write over it.
+    QString skadad;
+    if (const FileResult granskad = visitfile::GranskaBesöksFil(
+            m_program.folder, clock().yymmdd() + u'-' + clock().hhmm(), skadad);
+        !granskad)
+        return avbryt(granskad);
+    if (!skadad.isEmpty())
+        dialogs().message(skadad);
 
     if (const FileResult read = HämtaKodfiler(); !read)
         return avbryt(read);

@@ -9,6 +9,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -126,6 +128,40 @@ TEST_F(AtomicSave, StrayTemporaryFilesOfTheNamedFilesAreRemoved)
     expected.sort();
     EXPECT_EQ(left, expected);
     EXPECT_EQ(read(visits), QByteArray("x"));
+}
+
+} // namespace
+
+namespace {
+
+// A clinic folder shared by a group: a save keeps the file's group and its permissions, so the
+// others of the group can still write it. Root may give the file any group; another user one
+// of its own groups other than its first.
+TEST_F(AtomicSave, ASaveKeepsTheGroupAndPermissionsOfTheFileItReplaces)
+{
+    gid_t group = 4242;
+    if (::geteuid() != 0) {
+        gid_t groups[64];
+        const int n = ::getgroups(64, groups);
+        group = gid_t(-1);
+        for (int i = 0; i < n; ++i)
+            if (groups[i] != ::getegid())
+                group = groups[i];
+        if (group == gid_t(-1))
+            GTEST_SKIP() << "this user belongs to one group only";
+    }
+    for (const mode_t mode : {mode_t(0640), mode_t(0664), mode_t(02660)}) {
+        write(visits, "old");
+        const QByteArray name = QFile::encodeName(path(visits));
+        ASSERT_EQ(::chown(name.constData(), uid_t(-1), group), 0);
+        ASSERT_EQ(::chmod(name.constData(), mode), 0);
+        ASSERT_TRUE(saveFileAtomically(path(visits), "new"));
+        struct stat st {};
+        ASSERT_EQ(::stat(name.constData(), &st), 0);
+        EXPECT_EQ(st.st_gid, group) << std::oct << mode;
+        EXPECT_EQ(st.st_mode & 07777, mode) << std::oct << mode;
+        EXPECT_EQ(read(visits), QByteArray("new"));
+    }
 }
 
 } // namespace

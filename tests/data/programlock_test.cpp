@@ -2,6 +2,9 @@
 
 #include "datatest.h"
 
+#include <functional>
+#include <sys/stat.h>
+
 namespace {
 
 using datatest::Folder;
@@ -52,6 +55,44 @@ TEST_F(ProgramLockTest, LeftOverLockIsTakenOver)
         const FileResult r = lock.acquire();
         EXPECT_TRUE(r.ok) << "left-over " << i << ": " << r.error.toStdString();
         EXPECT_FALSE(anotherCopy().ok) << "left-over " << i;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Something that is no lock file in the lock's place: no copy can hold it, so the message says
+// the lock cannot be made and why, instead of calling it another running copy (and a named pipe
+// is never read, which would wait for good).
+TEST_F(ProgramLockTest, NoFileInTheLocksPlaceIsToldAsALockThatCannotBeMade)
+{
+    const QString folderName = QDir::toNativeSeparators(tmp.path());
+    const auto message = [&](const QString& why) {
+        return QStringLiteral("Låsfilen Kassa.lck kunde inte skapas i mappen %1: %2. Ta bort eller "
+                              "byt namn på det som heter Kassa.lck och starta programmet igen.")
+            .arg(folderName, why);
+    };
+    const struct {
+        const char* name;
+        std::function<bool(const QString&)> make;
+        QString error;
+    } rows[] = {
+        {"folder", [](const QString& p) { return QDir().mkdir(p); },
+         message(QStringLiteral("det finns en mapp med samma namn"))},
+        {"named pipe", [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0644) == 0; },
+         message(QStringLiteral("det är ingen vanlig fil"))},
+        {"link to nothing", [](const QString& p) { return QFile::link(QStringLiteral("/finns/inte"), p); },
+         message(QStringLiteral("det är ingen vanlig fil"))},
+    };
+    for (const auto& row : rows) {
+        ASSERT_TRUE(row.make(lockFile())) << row.name;
+        const FileResult r = datatest::inChildProcess([this] {
+            ::alarm(10);
+            return ProgramLock(tmp.path()).acquire();
+        });
+        EXPECT_EQ(r.error, row.error) << row.name;
+        ASSERT_TRUE(QDir().rmdir(lockFile()) || QFile::remove(lockFile())) << row.name;
     }
 }
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/fileresult.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QList>
+#include <QString>
+
+// Damage that a power cut or a full disk leaves in PatBesök.Dat: a last record cut short (the
+// file's length is no whole number of records) and records holding NUL bytes (some file systems
+// fill the blocks they had no time to write with zeros). The desk keeps working on such a file,
+// but the next registration may write over the damaged bytes, so a copy of the whole file is
+// kept aside first and the receptionist is told which receipts to look at.
+namespace visitfile {
+
+struct Skada {
+    QList<int> nollteckenKvitton; // receipts whose record holds a NUL byte, in file order
+    int avklipptKvitto = 0;       // the receipt of a cut last record, 0 when there is none
+    int avklipptaByte = 0;        // how many bytes of it the file holds
+    bool finns() const { return avklipptKvitto != 0 || !nollteckenKvitton.isEmpty(); }
+};
+
+// The damage in the bytes of a visit file.
+Skada GranskaBesöksbytes(const QByteArray& bytes);
+
+// Looks the file over; when it is damaged, keeps a copy of the whole file beside it named
+// "PatBesök.Dat.skadad-<stämpel>" (the desk stamps it with the date and time, "yymmdd-hhmm"),
+// unless an identical copy is there already, and sets `varning` to a message naming the file,
+// the damaged receipts and the copy. A whole file leaves `varning` empty. An error (the file
+// cannot be read, the copy cannot be written) means the damaged bytes are not safe yet.
+FileResult GranskaBesöksFil(const QDir& folder, const QString& stämpel, QString& varning);
+
+} // namespace visitfile

@@ -5,6 +5,7 @@
 #include "qtfixture.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,15 +26,44 @@ protected:
         backend.reset();
         windows.reset();
     }
+
+    // The program started as main starts it, on the folder as it stands.
+    void startProgram()
+    {
+        program.folder = QDir(dir.path());
+        windows = std::make_unique<ProgramWindows>(app, program);
+        backend = std::make_unique<ui::qt::QtBackend>(app);
+        windows->start([this](frmKassa& desk) { backend->start(desk); });
+        backend->sync();
+    }
 };
+
+// Qt activates both windows as they come up; the settings window must stay the active one.
+TEST_F(QtSettings, OnAFirstStartTheWindowComesUpOverTheDesk)
+{
+    writeFile(u"Taxa.txt"_s, tariffBytes());
+    writeFile(u"Åtgärd.txt"_s, procedureBytes());
+    startProgram();
+    frmInställningar* f = windows->inställningar();
+    ASSERT_NE(f, nullptr);
+    ui::qt::FormWindow* window = backend->existingWindow(*f);
+    ASSERT_NE(window, nullptr);
+    QElapsedTimer timer;
+    timer.start();
+    while (!window->isActiveWindow() && timer.elapsed() < 1000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isActiveWindow());
+    EXPECT_EQ(app.activeForm(), f);
+    EXPECT_TRUE(backend->existingWindow(windows->desk())->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->widgetOf(f->lstTaxekod));
+}
 
 TEST_F(QtSettings, OpensFromTheDeskMenuWithItsControlsInPlace)
 {
     writeClinicFiles();
-    program.folder = QDir(dir.path());
-    windows = std::make_unique<ProgramWindows>(app, program);
-    backend = std::make_unique<ui::qt::QtBackend>(app);
-    windows->start([this](frmKassa& desk) { backend->start(desk); });
+    startProgram();
+    ASSERT_EQ(windows->inställningar(), nullptr);
     ui::qt::FormWindow* deskWindow = backend->existingWindow(windows->desk());
     ASSERT_TRUE(deskWindow && user::activate(deskWindow));
 

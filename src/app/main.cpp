@@ -50,7 +50,9 @@ int main(int argc, char** argv)
     ui::qt::QtBackend backend(app);
     // "Avsluta" ends the program at once: every registration is on disk before its event ends.
     app.onQuit = [] { QCoreApplication::quit(); };
-    backend.start(desk);
+    // On a first start the settings window opens over the desk.
+    windows.start([&backend](frmKassa& desk) { backend.start(desk); });
+    backend.sync();
     if (desk.startFailed())
         return 1; // the desk has said why
     if (app.hasQuit())

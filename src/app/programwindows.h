@@ -2,8 +2,10 @@
 
 #include "data/program.h"
 #include "desk/frmKassa.h"
+#include "settings/frmInställningar.h"
 #include "ui/application.h"
 
+#include <functional>
 #include <memory>
 
 // The program's windows: the desk, created first and living until the program ends, and the
@@ -19,12 +21,23 @@ public:
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     frmKassa& desk() { return m_desk; }
+    // The settings window, once it has been opened.
+    frmInställningar* inställningar() { return m_inställningar.get(); }
 
-    // Loads, shows and activates the desk.
+    // Loads, shows and activates the desk. On a first start (no settings file in the folder
+    // yet) the settings window then opens over it, so that the clinic enters its own data
+    // before the first visit.
     void start();
+    // The same with the desk started by `startDesk` (the Qt backend's start, which also builds
+    // the desk's widgets).
+    void start(const std::function<void(frmKassa&)>& startDesk);
+
+    // "&Inställningar" on the desk.
+    void visaInställningar();
 
 private:
     ui::Application& m_app;
     Program& m_program;
     frmKassa m_desk;
+    std::unique_ptr<frmInställningar> m_inställningar;
 };

@@ -96,7 +96,7 @@ void frmInställningar::HämtaTaxeFil()
         return;
     }
     m_program.AntalTaxekoder = m_taxor.count();
-    lstTaxekod.addItems(m_taxor.Taxekod);
+    lstTaxekod.addItems(m_taxor.Taxekod.toList());
 }
 
 void frmInställningar::HämtaÅtgärdsFil()
@@ -110,7 +110,7 @@ void frmInställningar::HämtaÅtgärdsFil()
         return;
     }
     m_program.AntalÅtgärder = m_åtgärder.count();
-    lstÅtgärd.addItems(m_åtgärder.Åtgärd);
+    lstÅtgärd.addItems(m_åtgärder.Åtgärd.toList());
 }
 
 void frmInställningar::UppdateraInställningsFormulär()

@@ -223,7 +223,7 @@ public:
 
         const QString title = m_windows->desk().caption();
         ASSERT_TRUE(title == u"Kassaprogram för Läkare Ver 6.02"_s
-                    || title == u"Kassaprogram för Sjukgymnast Ver 6.02"_s)
+                    || title == u"Kassaprogram för Sjukgymnaster Ver 6.02"_s)
             << "desk title \"" << title.toStdString() << '"';
 
         if (m_app->hasQuit()) {

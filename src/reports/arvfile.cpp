@@ -4,7 +4,9 @@
 #include "data/fixedtext.h"
 #include "reports/receiptrange.h"
 
+#include <QByteArrayList>
 #include <QList>
+#include <cstring>
 #include <optional>
 
 namespace arvfile {
@@ -54,17 +56,30 @@ bool allDigits(QByteArrayView bytes)
     return !bytes.isEmpty();
 }
 
-void appendLine(QByteArray& out, QByteArrayView line)
-{
-    out.append(line);
-    out.append(Crlf);
-}
+// Writes into a buffer sized beforehand: the file is built in one piece, without growing.
+class Writer {
+public:
+    explicit Writer(char* at) : m_at(at) {}
+    void put(QByteArrayView bytes)
+    {
+        std::memcpy(m_at, bytes.data(), size_t(bytes.size()));
+        m_at += bytes.size();
+    }
+    void line(QByteArrayView bytes)
+    {
+        put(bytes);
+        put(Crlf);
+    }
+    void field(const char* record, VisitField field)
+    {
+        const FieldSpan span = spanOf(field);
+        put(QByteArrayView(record + span.offset, span.width));
+    }
+    const char* at() const { return m_at; }
 
-void appendField(QByteArray& out, const char* record, VisitField field)
-{
-    const FieldSpan span = spanOf(field);
-    out.append(record + span.offset, span.width);
-}
+private:
+    char* m_at;
+};
 
 bool hasDiagnosis(const char* record)
 {
@@ -82,31 +97,69 @@ bool hasReferral(const char* record)
     return till == "01" || till == "02" || till == "03";
 }
 
-// Appends the segment lines of one receipt; returns how many segments they are.
-int appendReceipt(QByteArray& out, const VisitRecord& visit)
+// Each segment is its tag line and its data line.
+constexpr qsizetype segmentBytes(qsizetype dataWidth)
 {
-    const char* r = visit.bytes().data();
-    appendLine(out, "BSK");
-    for (VisitField f : BskFields)
-        appendField(out, r, f);
-    out.append(Crlf);
-    appendLine(out, "ATG");
-    appendField(out, r, VisitField::Åtgärd);
-    out.append(Crlf);
-    int segments = 2;
-    if (hasDiagnosis(r)) {
-        appendLine(out, "DIA");
-        appendField(out, r, VisitField::Diagnoskod);
-        out.append(Crlf);
+    return 3 + Crlf.size() + dataWidth + Crlf.size();
+}
+
+// The bytes of one receipt's segments, and how many segments they are.
+qsizetype receiptBytes(const char* record, int& segments)
+{
+    qsizetype bytes = segmentBytes(BskWidth) + segmentBytes(AtgWidth);
+    segments += 2;
+    if (hasDiagnosis(record)) {
+        bytes += segmentBytes(DiaWidth);
         ++segments;
     }
-    if (hasReferral(r)) {
-        appendLine(out, "REM");
-        appendField(out, r, VisitField::RemissTill);
-        out.append(Crlf);
+    if (hasReferral(record)) {
+        bytes += segmentBytes(RemWidth);
         ++segments;
     }
-    return segments;
+    return bytes;
+}
+
+// The BSK fields as runs of the record that lie back to back (two: up to the procedure, and
+// from the referral to its date), so that a line is copied in as few pieces as it has.
+struct Runs {
+    FieldSpan run[std::size(BskFields)];
+    int count = 0;
+};
+
+Runs bskRuns()
+{
+    Runs runs;
+    for (VisitField f : BskFields) {
+        const FieldSpan span = spanOf(f);
+        FieldSpan* last = runs.count ? &runs.run[runs.count - 1] : nullptr;
+        if (last && last->offset + last->width == span.offset)
+            last->width += span.width;
+        else
+            runs.run[runs.count++] = span;
+    }
+    return runs;
+}
+
+void writeReceipt(Writer& out, const char* record)
+{
+    static const Runs bsk = bskRuns();
+    out.line("BSK");
+    for (int i = 0; i < bsk.count; ++i)
+        out.put(QByteArrayView(record + bsk.run[i].offset, bsk.run[i].width));
+    out.put(Crlf);
+    out.line("ATG");
+    out.field(record, VisitField::Åtgärd);
+    out.put(Crlf);
+    if (hasDiagnosis(record)) {
+        out.line("DIA");
+        out.field(record, VisitField::Diagnoskod);
+        out.put(Crlf);
+    }
+    if (hasReferral(record)) {
+        out.line("REM");
+        out.field(record, VisitField::RemissTill);
+        out.put(Crlf);
+    }
 }
 
 Interchange refused(Interchange out, const QString& why)
@@ -161,26 +214,34 @@ Interchange build(const VisitTable& visits, int from, const QString& toText,
     if (!date || !time || !reference)
         return refused(out, QStringLiteral("datum, klockslag eller referensnummer går inte att skriva"));
 
-    QByteArray body;
-    // A receipt takes at most 5 + 75 + 5 + 6 + 5 + 7 + 5 + 4 bytes.
-    body.reserve(qsizetype(*to - from + 1) * 112);
-    int segments = 0;
+    int segments = 2; // UNH and UNT
+    qsizetype bodySize = 0;
     for (int r = from; r <= *to; ++r)
-        segments += appendReceipt(body, visits[r]);
-    out.segmentCount = segments + 2; // and UNH and UNT
+        bodySize += receiptBytes(visits[r].bytes().data(), segments);
+    out.segmentCount = segments;
+    const QByteArray count = QByteArray::number(segments).leftJustified(CountWidth, ' ');
+
+    const QByteArrayList head = {UnbStart.toByteArray(), kombikakod.toByteArray(),
+                                 UnbRecipient.toByteArray(), *date, ":", *time,
+                                 UnbReferenceStart.toByteArray(), *reference, UnbEnd.toByteArray(), "\r\n",
+                                 "UNH\r\n", MessageReference.toByteArray(), *reference,
+                                 UnhDataEnd.toByteArray(), "\r\n"};
+    const QByteArrayList tail = {"UNT\r\n", count, MessageReference.toByteArray(), *reference, "\r\n",
+                                 UnzStart.toByteArray(), *reference, "'\r\n"};
+    qsizetype size = bodySize;
+    for (const QByteArray& piece : head + tail)
+        size += piece.size();
 
     QByteArray& file = out.bytes;
-    file.reserve(body.size() + 256);
-    file.append(UnbStart).append(kombikakod).append(UnbRecipient);
-    file.append(*date).append(':').append(*time);
-    file.append(UnbReferenceStart).append(*reference).append(UnbEnd).append(Crlf);
-    appendLine(file, "UNH");
-    file.append(MessageReference).append(*reference).append(UnhDataEnd).append(Crlf);
-    file.append(body);
-    appendLine(file, "UNT");
-    file.append(QByteArray::number(out.segmentCount).leftJustified(CountWidth, ' '));
-    file.append(MessageReference).append(*reference).append(Crlf);
-    file.append(UnzStart).append(*reference).append('\'').append(Crlf);
+    file.resize(size);
+    Writer w(file.data());
+    for (const QByteArray& piece : head)
+        w.put(piece);
+    for (int r = from; r <= *to; ++r)
+        writeReceipt(w, visits[r].bytes().data());
+    for (const QByteArray& piece : tail)
+        w.put(piece);
+    Q_ASSERT(w.at() == file.constData() + file.size());
 
     if (const QString problem = checkInterchange(file, from); !problem.isEmpty())
         return refused(out, problem);
@@ -194,21 +255,33 @@ namespace {
 // The interchange split at its CR LF pairs, read line by line.
 class Lines {
 public:
+    // One pass over the bytes: lines end at CR LF; a CR or LF on its own is noted, with the line
+    // it stands in.
     explicit Lines(QByteArrayView bytes)
     {
-        qsizetype at = 0;
-        while (at < bytes.size()) {
-            const qsizetype end = bytes.indexOf(Crlf, at);
-            if (end < 0) {
-                m_unterminated = true;
-                m_lines.append(bytes.sliced(at));
-                return;
+        m_lines.reserve(bytes.size() / 16);
+        const char* const p = bytes.data();
+        const qsizetype n = bytes.size();
+        qsizetype line = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            const char c = p[i];
+            if (c > '\r' || (c != '\r' && c != '\n'))
+                continue;
+            if (c == '\r' && i + 1 < n && p[i + 1] == '\n') {
+                m_lines.append(QByteArrayView(p + line, i - line));
+                line = ++i + 1;
+            } else if (m_loneBreakLine == 0) {
+                m_loneBreakLine = int(m_lines.size()) + 1;
             }
-            m_lines.append(bytes.sliced(at, end - at));
-            at = end + Crlf.size();
+        }
+        if (line < n) {
+            m_unterminated = true;
+            m_lines.append(QByteArrayView(p + line, n - line));
         }
     }
     bool unterminated() const { return m_unterminated; }
+    // The first line holding a CR or LF that is not a line's end; 0 when there is none.
+    int loneBreakLine() const { return m_loneBreakLine; }
     int count() const { return int(m_lines.size()); }
     // Line k, counted from 1 as the user would; empty past the end.
     QByteArrayView operator[](int k) const { return k >= 1 && k <= count() ? m_lines[k - 1] : QByteArrayView(); }
@@ -216,12 +289,8 @@ public:
 private:
     QList<QByteArrayView> m_lines;
     bool m_unterminated = false;
+    int m_loneBreakLine = 0;
 };
-
-bool holdsLineBreak(QByteArrayView line)
-{
-    return line.contains('\r') || line.contains('\n');
-}
 
 QString wrongWidth(int k, QByteArrayView tag, qsizetype width, qsizetype expected)
 {
@@ -232,15 +301,21 @@ QString wrongWidth(int k, QByteArrayView tag, qsizetype width, qsizetype expecte
         .arg(expected);
 }
 
+// Tag comparisons kept inline: the check makes several for each of up to 131070 segments.
+bool is(QByteArrayView line, const char (&tag)[4])
+{
+    return line.size() == 3 && std::memcmp(line.data(), tag, 3) == 0;
+}
+
 qsizetype dataWidthOf(QByteArrayView tag)
 {
-    if (tag == "BSK")
+    if (is(tag, "BSK"))
         return BskWidth;
-    if (tag == "ATG")
+    if (is(tag, "ATG"))
         return AtgWidth;
-    if (tag == "DIA")
+    if (is(tag, "DIA"))
         return DiaWidth;
-    if (tag == "REM")
+    if (is(tag, "REM"))
         return RemWidth;
     return -1;
 }
@@ -249,14 +324,14 @@ qsizetype dataWidthOf(QByteArrayView tag)
 // ATG, then DIA and REM when it has them.
 bool mayFollow(QByteArrayView previous, QByteArrayView tag)
 {
-    if (tag == "BSK")
-        return previous == "UNH" || previous == "ATG" || previous == "DIA" || previous == "REM";
-    if (tag == "ATG")
-        return previous == "BSK";
-    if (tag == "DIA")
-        return previous == "ATG";
-    if (tag == "REM")
-        return previous == "ATG" || previous == "DIA";
+    if (is(tag, "BSK"))
+        return is(previous, "UNH") || is(previous, "ATG") || is(previous, "DIA") || is(previous, "REM");
+    if (is(tag, "ATG"))
+        return is(previous, "BSK");
+    if (is(tag, "DIA"))
+        return is(previous, "ATG");
+    if (is(tag, "REM"))
+        return is(previous, "ATG") || is(previous, "DIA");
     return false;
 }
 
@@ -296,13 +371,13 @@ QString checkInterchange(QByteArrayView bytes, int firstReceipt)
         return QStringLiteral("sista raden slutar inte med CR LF");
     // A lone CR or LF would end the line for many a reader. Within the body it belongs to the
     // receipt of the last BSK before it.
-    for (int k = 1, receipt = firstReceipt - 1; k <= lines.count(); ++k) {
-        if (k >= 4 && k % 2 == 0 && lines[k] == "BSK")
-            ++receipt;
-        if (holdsLineBreak(lines[k])) {
-            const QString where = receipt >= firstReceipt ? QStringLiteral("kvitto %1: ").arg(receipt) : QString();
-            return where + QStringLiteral("rad %1 har en radbrytning inuti raden").arg(k);
-        }
+    if (const int broken = lines.loneBreakLine(); broken > 0) {
+        int receipt = firstReceipt - 1;
+        for (int k = 4; k <= broken; k += 2)
+            if (is(lines[k], "BSK"))
+                ++receipt;
+        const QString where = receipt >= firstReceipt ? QStringLiteral("kvitto %1: ").arg(receipt) : QString();
+        return where + QStringLiteral("rad %1 har en radbrytning inuti raden").arg(broken);
     }
     if (lines.count() < 6)
         return QStringLiteral("filen har bara %1 rader").arg(lines.count());
@@ -316,24 +391,24 @@ QString checkInterchange(QByteArrayView bytes, int firstReceipt)
     int receipt = firstReceipt - 1;
     QByteArrayView previous = "UNH";
     int k = 4;
-    for (; k <= lines.count() && lines[k] != "UNT"; k += 2) {
+    for (; k <= lines.count() && !is(lines[k], "UNT"); k += 2) {
         const QByteArrayView tag = lines[k];
-        if (tag == "BSK")
+        if (is(tag, "BSK"))
             ++receipt;
-        const QString where = QStringLiteral("kvitto %1: ").arg(receipt);
+        auto where = [receipt] { return QStringLiteral("kvitto %1: ").arg(receipt); };
         const qsizetype width = dataWidthOf(tag);
         if (width < 0)
-            return where + QStringLiteral("rad %1 är inget segment som filen får ha").arg(k);
+            return where() + QStringLiteral("rad %1 är inget segment som filen får ha").arg(k);
         if (!mayFollow(previous, tag))
-            return where + QStringLiteral("segmentet %1 på rad %2 står på fel plats").arg(text(tag)).arg(k);
+            return where() + QStringLiteral("segmentet %1 på rad %2 står på fel plats").arg(text(tag)).arg(k);
         if (lines[k + 1].size() != width)
-            return where + wrongWidth(k + 1, tag, lines[k + 1].size(), width);
+            return where() + wrongWidth(k + 1, tag, lines[k + 1].size(), width);
         previous = tag;
         ++segments;
     }
     if (k > lines.count())
         return QStringLiteral("UNT saknas efter kvittona");
-    if (previous == "BSK")
+    if (is(previous, "BSK"))
         return QStringLiteral("kvitto %1: ATG saknas").arg(receipt);
     ++segments; // UNT
 

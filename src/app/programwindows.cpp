@@ -8,6 +8,7 @@ ProgramWindows::ProgramWindows(ui::Application& app, Program& program)
     : m_app(app), m_program(program), m_desk(app, program)
 {
     m_desk.visaInställningar = [this] { visaInställningar(); };
+    m_desk.visaARV = [this] { visaARV(); };
 }
 
 ProgramWindows::~ProgramWindows() = default;
@@ -33,4 +34,12 @@ void ProgramWindows::visaInställningar()
     if (!m_inställningar)
         m_inställningar = std::make_unique<frmInställningar>(m_app, m_program);
     m_app.show(*m_inställningar);
+}
+
+// Closing the window unloads it but keeps the instance, so the next opening shows the same one.
+void ProgramWindows::visaARV()
+{
+    if (!m_arv)
+        m_arv = std::make_unique<frmARV>(m_app, m_program);
+    m_app.show(*m_arv);
 }

@@ -3,6 +3,7 @@
 #include "data/program.h"
 #include "desk/frmKassa.h"
 #include "settings/frmInställningar.h"
+#include "reports/frmARV.h"
 #include "ui/application.h"
 
 #include <functional>
@@ -23,6 +24,8 @@ public:
     frmKassa& desk() { return m_desk; }
     // The settings window, once it has been opened.
     frmInställningar* inställningar() { return m_inställningar.get(); }
+    // The ARV window, once it has been opened (null before).
+    frmARV* arv() { return m_arv.get(); }
 
     // Loads, shows and activates the desk. On a first start (no settings file in the folder
     // yet) the settings window then opens over it, so that the clinic enters its own data
@@ -36,8 +39,11 @@ public:
     void visaInställningar();
 
 private:
+    void visaARV();
+
     ui::Application& m_app;
     Program& m_program;
     frmKassa m_desk;
     std::unique_ptr<frmInställningar> m_inställningar;
+    std::unique_ptr<frmARV> m_arv;
 };

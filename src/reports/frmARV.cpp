@@ -1,0 +1,283 @@
+#include "reports/frmARV.h"
+
+#include "data/fixedtext.h"
+#include "data/settingsfile.h"
+#include "data/visitfile.h"
+#include "reports/arvfile.h"
+#include "reports/receiptrange.h"
+
+using namespace Qt::StringLiterals;
+using namespace ui;
+
+namespace {
+
+const QString FomSaknas = u"OBS! Du glömde skriva in Kvittonummer Fr.o.m.!"_s;
+const QString TomSaknas = u"OBS! Du glömde skriva in Kvittonummer T.o.m.!"_s;
+const QString Omvänt = u"OBS! Fr.o.m. kan inte vara större än T.o.m.!"_s;
+const QString EndastSiffror = u"OBS! Endast siffror får användas!"_s;
+const QString Mellanslag = u"OBS! Mellanslag är ej tillåtet!"_s;
+// The reference number is 8 digits wherever the county council reads it; a To typed with more
+// characters than that (leading zeros) would make every line that carries it too long.
+const QString FörMångaSiffror = u"OBS! Kvittonummer T.o.m. får ha högst 8 siffror!"_s;
+
+constexpr int Ljusgrå = 0xC0C0C0;
+
+} // namespace
+
+frmARV::frmARV(Application& app, Program& program)
+    : Form(app, u"frmARV"_s),
+      Label1(add<Label>(u"Label1"_s)),
+      Label2(add<Label>(u"Label2"_s)),
+      txtFom(add<TextBox>(u"txtFom"_s)),
+      Label3(add<Label>(u"Label3"_s)),
+      txtTom(add<TextBox>(u"txtTom"_s)),
+      Label4(add<Label>(u"Label4"_s)),
+      lblAntalBeh(add<Label>(u"lblAntalBeh"_s)),
+      cmdSkapa(add<CommandButton>(u"cmdSkapa"_s)),
+      cmdAvbryt(add<CommandButton>(u"cmdAvbryt"_s)),
+      m_program(program)
+{
+    byggLayout();
+    kopplaHändelser();
+}
+
+// --- Layout ---
+
+void frmARV::byggLayout()
+{
+    setCaption(u"Skapa ARV-fil"_s);
+    setClientSize(7545, 2505);
+
+    Label1.setCaption(u"Kvittonummer:"_s);
+    Label1.move(240, 240, 1335, 255);
+    Label2.setCaption(u"&Fr.o.m."_s);
+    Label2.move(360, 840, 615, 255);
+    txtFom.move(1200, 840, 975, 285);
+    Label3.setCaption(u"&T.o.m."_s);
+    Label3.move(2640, 840, 615, 255);
+    txtTom.move(3480, 840, 975, 285);
+    Label4.setCaption(u"Antalkvitton:"_s);
+    Label4.move(4800, 840, 1215, 255);
+    lblAntalBeh.move(6120, 840, 975, 285);
+    lblAntalBeh.setBordered(true);
+    lblAntalBeh.setBackColor(Label::WindowBackground);
+    cmdSkapa.setCaption(u"Skapa Arv-fil"_s);
+    cmdSkapa.move(4200, 1680, 1335, 495);
+    cmdAvbryt.setCaption(u"Stäng"_s);
+    cmdAvbryt.move(5880, 1680, 1215, 495);
+
+    for (Label* caption : {&Label1, &Label2, &Label3, &Label4}) {
+        caption->setAlignment(Alignment::Right);
+        caption->setBackColor(Ljusgrå);
+    }
+    // The whole window is in bold 8.25 points; neither box limits its length.
+    for (const auto& control : controls())
+        control->setFont(true, 8.25);
+
+    txtFom.setCaptionLabel(&Label2);
+    txtTom.setCaptionLabel(&Label3);
+    lblAntalBeh.setCaptionLabel(&Label4);
+
+    setDefaultButton(&cmdSkapa);
+    setCancelButton(&cmdAvbryt);
+    // "Stäng" comes first, so the window opens with the focus on it; each access-key label stands
+    // before its box.
+    setTabOrder({&cmdAvbryt, &Label2, &txtFom, &Label3, &txtTom, &lblAntalBeh, &Label4, &Label1,
+                 &cmdSkapa});
+}
+
+void frmARV::kopplaHändelser()
+{
+    txtFom.Change = [this] { txtFom_Change(); };
+    txtTom.Change = [this] { txtTom_Change(); };
+    txtFom.LostFocus = [this] { txtFom_LostFocus(); };
+    txtTom.LostFocus = [this] { txtTom_LostFocus(); };
+    cmdSkapa.Click = [this] { cmdSkapa_Click(); };
+    cmdAvbryt.Click = [this] { cmdAvbryt_Click(); };
+}
+
+// --- Activation ---
+
+// Every activation starts afresh from the files: the visits registered meanwhile, the moment of
+// preparation, ArvFom as the start and the last stored receipt as the end. Whatever was typed
+// before the user left the window is replaced.
+void frmARV::Form_Activate()
+{
+    m_läsfel.clear();
+    if (const FileResult läst = visitfile::HämtaBesöksFil(m_program.folder, m_besök); !läst) {
+        // No file is made from a copy that may be out of date.
+        m_besök.clear();
+        m_läsfel = läst.error;
+        dialogs().message(u"OBS! Besöksfilen kunde inte läsas!\n"_s + läst.error);
+    }
+    m_datum = clock().yymmdd();
+    m_tid = clock().hhmm();
+
+    m_antal.reset();
+    lblAntalBeh.setCaption(QString());
+    txtFom.setText(m_program.Inställningar.text(SettingsField::ArvFom));
+    txtTom.setText(QString::number(m_besök.upperBound()));
+    // A box whose text did not change raised no Change: the count is shown here in any case.
+    RäknaAntalKvitton();
+    visaAntal();
+}
+
+// --- The count and the boxes' own checks ---
+
+void frmARV::RäknaAntalKvitton()
+{
+    using namespace receiptrange;
+    if (!isNumber(txtFom.text()) || !isNumber(txtTom.text()))
+        return;
+    const std::optional<int> from = value(txtFom.text());
+    const std::optional<int> to = value(txtTom.text());
+    // A number beyond the last receipt number there can be counts no receipts at all, rather than
+    // leaving the count of an earlier range on show.
+    if (!from || !to) {
+        m_antal.reset();
+        return;
+    }
+    m_antal = *to - *from + 1;
+}
+
+void frmARV::visaAntal()
+{
+    lblAntalBeh.setCaption(m_antal ? QString::number(*m_antal) : QString());
+}
+
+void frmARV::txtFom_Change()
+{
+    RäknaAntalKvitton();
+    visaAntal();
+}
+
+void frmARV::txtTom_Change()
+{
+    if (!receiptrange::isNumber(txtTom.text())) {
+        dialogs().message(EndastSiffror);
+        txtTom.setFocus();
+        return;
+    }
+    RäknaAntalKvitton();
+    visaAntal();
+}
+
+void frmARV::txtFom_LostFocus()
+{
+    const QString& text = txtFom.text();
+    if (!receiptrange::isBlankOrEmpty(text) && !receiptrange::isNumber(text)) {
+        dialogs().message(EndastSiffror);
+        txtFom.setFocus();
+    }
+}
+
+void frmARV::txtTom_LostFocus()
+{
+    const QString& text = txtTom.text();
+    if (receiptrange::isBlankOrEmpty(text))
+        return;
+    if (!receiptrange::isNumber(text)) {
+        dialogs().message(EndastSiffror);
+        txtTom.setFocus();
+    } else if (receiptrange::holdsBlank(text)) {
+        dialogs().message(Mellanslag);
+        txtTom.setFocus();
+    }
+}
+
+// --- Creating the file ---
+
+bool frmARV::godkännIntervall(int& from, int& to)
+{
+    using receiptrange::Problem;
+    auto vägra = [this](const QString& meddelande, Control& box) {
+        dialogs().message(meddelande);
+        box.setFocus();
+        return false;
+    };
+
+    const receiptrange::Check range =
+        receiptrange::check(txtFom.text(), txtTom.text(), m_besök.upperBound());
+    switch (range.problem) {
+    case Problem::None:
+        break;
+    case Problem::FromEmpty:
+        return vägra(FomSaknas, txtFom);
+    case Problem::ToEmpty:
+        return vägra(TomSaknas, txtTom);
+    case Problem::FromNotNumber:
+        return vägra(EndastSiffror, txtFom);
+    case Problem::ToNotNumber:
+        return vägra(EndastSiffror, txtTom);
+    case Problem::Reversed:
+        return vägra(Omvänt, txtTom);
+    default:
+        return vägra(receiptrange::sharedMessage(range, m_besök.upperBound()),
+                     range.onFromBox() ? static_cast<Control&>(txtFom) : txtTom);
+    }
+    // The reference number is made of the To box's text, so it must be digits alone.
+    if (receiptrange::holdsBlank(txtTom.text()))
+        return vägra(Mellanslag, txtTom);
+    if (fixedtext::trimBlanks(txtTom.text()).size() > arvfile::ReferenceWidth)
+        return vägra(FörMångaSiffror, txtTom);
+    from = range.from;
+    to = range.to;
+    return true;
+}
+
+void frmARV::cmdSkapa_Click()
+{
+    if (!m_läsfel.isEmpty()) {
+        dialogs().message(u"OBS! Besöksfilen kunde inte läsas!\n"_s + m_läsfel
+                          + u"\nIngen Arv-fil har skapats."_s);
+        return;
+    }
+    int from = 0, to = 0;
+    if (!godkännIntervall(from, to))
+        return;
+
+    const arvfile::Interchange arv =
+        arvfile::build(m_besök, from, txtTom.text(),
+                       m_program.Inställningar.raw(SettingsField::Kombikakod), m_datum, m_tid);
+    if (!arv.ok()) {
+        dialogs().message(u"OBS! Arv-filen %1 kan inte skapas: %2.\nIngen fil har skrivits."_s
+                              .arg(arv.fileName, arv.error));
+        return;
+    }
+
+    // An older file of the same name is replaced only by a complete new one.
+    const FileResult sparad =
+        saveFileAtomically(m_program.folder.filePath(arv.fileName), arv.bytes, skrivArvFil);
+    if (!sparad) {
+        dialogs().message(u"OBS! Arv-filen kunde inte skapas!\n"_s + sparad.error
+                          + u"\nNästa startnummer är oförändrat. Åtgärda felet och försök igen."_s);
+        return;
+    }
+    sparaNästaStart(arv.fileName, to);
+}
+
+// ArvFom moves on only once the file is on disk, so a start number never skips receipts that
+// were not reported.
+void frmARV::sparaNästaStart(const QString& fileName, int to)
+{
+    SettingsRecord& inställningar = m_program.Inställningar;
+    const QByteArray förut = inställningar.raw(SettingsField::ArvFom);
+    const QString nästa = QString::number(to + 1);
+    inställningar.setText(SettingsField::ArvFom, nästa);
+    if (const FileResult sparad = settingsfile::SparaInställningsFil(m_program.folder, inställningar);
+        !sparad) {
+        // What is in memory stays what is on disk, as every other window reads it from there.
+        inställningar.setRaw(SettingsField::ArvFom, förut);
+        dialogs().message(u"OBS! En fil med namnet:  %1  har skapats, men nästa startnummer kunde "
+                          u"inte sparas.\n%2\nSkriv %3 i Fr.o.m. nästa gång en Arv-fil skapas."_s
+                              .arg(fileName, sparad.error, nästa));
+        return;
+    }
+    dialogs().message(u"En fil med namnet:  "_s + fileName + u"  har skapats."_s, Buttons::Ok,
+                      Icon::Information);
+}
+
+void frmARV::cmdAvbryt_Click()
+{
+    app().close(*this);
+}

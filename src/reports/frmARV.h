@@ -1,0 +1,65 @@
+#pragma once
+
+#include "data/filesave.h"
+#include "data/program.h"
+#include "data/visittable.h"
+#include "ui/application.h"
+#include "ui/form.h"
+
+#include <QString>
+#include <optional>
+
+// "Skapa ARV-fil": writes the reporting file for the county council for a range of receipts and
+// remembers in the settings (ArvFom) where the next one starts. The window reads its own copy of
+// the visit file each time it becomes active and never writes that file.
+class frmARV : public ui::Form {
+public:
+    frmARV(ui::Application& app, Program& program);
+
+    // The write step of the ARV file's save: every byte to the temporary file, then flushed. A
+    // test puts a device here that fails part-way, as a full disk does.
+    WriteStep skrivArvFil = writeWhole;
+
+    // --- Window events ---
+    void Form_Activate() override;
+
+    // --- State (read by tests) ---
+    const VisitTable& besök() const { return m_besök; }
+    const QString& förberedelsedatum() const { return m_datum; } // "yymmdd" at activation
+    const QString& förberedelsetid() const { return m_tid; }     // "hhmm" at activation
+
+    // --- Controls ---
+    ui::Label& Label1;
+    ui::Label& Label2;
+    ui::TextBox& txtFom;
+    ui::Label& Label3;
+    ui::TextBox& txtTom;
+    ui::Label& Label4;
+    ui::Label& lblAntalBeh;
+    ui::CommandButton& cmdSkapa;
+    ui::CommandButton& cmdAvbryt;
+
+    // --- Handlers ---
+    void RäknaAntalKvitton();
+    void txtFom_Change();
+    void txtTom_Change();
+    void txtFom_LostFocus();
+    void txtTom_LostFocus();
+    void cmdSkapa_Click();
+    void cmdAvbryt_Click();
+
+private:
+    void byggLayout();
+    void kopplaHändelser();
+    void visaAntal();
+    // The range checks at "Skapa Arv-fil"; false when a message was shown and nothing is written.
+    bool godkännIntervall(int& from, int& to);
+    void sparaNästaStart(const QString& fileName, int to);
+
+    Program& m_program;
+    VisitTable m_besök;
+    QString m_läsfel; // why the visit file could not be read at the last activation
+    QString m_datum;
+    QString m_tid;
+    std::optional<int> m_antal; // To - From + 1, none until computed
+};

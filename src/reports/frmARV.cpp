@@ -247,7 +247,8 @@ void frmARV::cmdSkapa_Click()
 
     // An older file of the same name is replaced only by a complete new one.
     const FileResult sparad =
-        saveFileAtomically(m_program.folder.filePath(arv.fileName), arv.bytes, skrivArvFil);
+        saveFileAtomically(m_program.folder.filePath(arv.fileName), arv.bytes, skrivArvFil,
+                           m_program.saveObserver);
     if (!sparad) {
         dialogs().message(u"OBS! Arv-filen kunde inte skapas!\n"_s + sparad.error
                           + u"\nNästa startnummer är oförändrat. Åtgärda felet och försök igen."_s);
@@ -264,7 +265,8 @@ void frmARV::sparaNästaStart(const QString& fileName, int to)
     const QByteArray förut = inställningar.raw(SettingsField::ArvFom);
     const QString nästa = QString::number(to + 1);
     inställningar.setText(SettingsField::ArvFom, nästa);
-    if (const FileResult sparad = settingsfile::SparaInställningsFil(m_program.folder, inställningar);
+    if (const FileResult sparad = settingsfile::SparaInställningsFil(m_program.folder, inställningar,
+                                                                    m_program.saveObserver);
         !sparad) {
         // What is in memory stays what is on disk, as every other window reads it from there.
         inställningar.setRaw(SettingsField::ArvFom, förut);

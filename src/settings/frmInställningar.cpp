@@ -163,8 +163,8 @@ void frmInställningar::LagraInställningar()
 
 bool frmInställningar::SparaInställningsFil()
 {
-    const FileResult saved = settingsfile::SparaInställningsFil(m_program.folder,
-                                                                m_program.Inställningar);
+    const FileResult saved = settingsfile::SparaInställningsFil(
+        m_program.folder, m_program.Inställningar, m_program.saveObserver);
     if (!saved)
         dialogs().message(u"OBS! Inställningarna är inte sparade!\n"_s + saved.error
                           + u"\nRätta felet och tryck på Spara igen."_s);

@@ -355,17 +355,20 @@ bool Application::accessKey(QChar key)
 {
     if (!m_active)
         return false;
-    Control* target = m_active->accessKeyTarget(key);
-    if (!target)
+    const Form::AccessKeyTarget target = m_active->accessKeyTarget(key);
+    if (!target.control)
         return false;
-    switch (target->kind()) {
+    switch (target.control->kind()) {
     case ControlKind::CommandButton:
     case ControlKind::CheckBox:
     case ControlKind::OptionButton:
-        click(*target);
-        break;
+        if (target.acts) {
+            click(*target.control);
+            break;
+        }
+        [[fallthrough]];
     default:
-        focusByUser(*target);
+        focusByUser(*target.control);
         break;
     }
     return true;

@@ -90,12 +90,13 @@ Control* Form::nextInTabOrder(Control* from, bool backwards) const
     return nullptr;
 }
 
-Control* Form::accessKeyTarget(QChar key) const
+Form::AccessKeyTarget Form::accessKeyTarget(QChar key) const
 {
     // Every control the key reaches, in tab order: a caption label (or frame) hands its key to
     // the next control in the tab order that can take the focus.
     key = key.toLower();
     std::vector<Control*> targets;
+    bool ownCaption = false;
     for (size_t i = 0; i < m_tabOrder.size(); ++i) {
         Control* control = m_tabOrder[i];
         if (!control->isEffectivelyVisible() || accessKeyOf(control->caption()) != key)
@@ -107,18 +108,21 @@ Control* Form::accessKeyTarget(QChar key) const
                     target = m_tabOrder[j];
         } else if (control->canFocusNow()) {
             target = control;
+            ownCaption = true;
         }
         if (target && std::find(targets.begin(), targets.end(), target) == targets.end())
             targets.push_back(target);
     }
     if (targets.empty())
-        return nullptr;
+        return {};
+    if (targets.size() == 1)
+        return {targets.front(), ownCaption};
     // Two captions with the same key ("Ti&ll:" and "Maku&lerat kvittonr:") take turns: pressing
     // the key again moves on to the next one.
     auto here = std::find(targets.begin(), targets.end(), m_focused);
     if (here == targets.end() || ++here == targets.end())
-        return targets.front();
-    return *here;
+        return {targets.front(), false};
+    return {*here, false};
 }
 
 Control* Form::captionTarget(const Control& caption) const

@@ -67,8 +67,16 @@ public:
     // The control that Tab (or Shift+Tab) reaches from `from`, skipping what cannot take the
     // focus now; of a group of options only the selected one is a stop.
     Control* nextInTabOrder(Control* from, bool backwards) const;
-    // The control an access key reaches (a label's next control, or the button itself).
-    Control* accessKeyTarget(QChar key) const;
+    // The control an access key reaches (a label's next control, or the button itself), and
+    // whether the key acts on it: only a button, check box or option whose own caption holds a
+    // key no other control of the window shares is pressed; otherwise the key only moves the
+    // focus, so a shared key ("&Sjukgymnast" and "&Stäng") or a label's key never closes or
+    // saves anything by surprise.
+    struct AccessKeyTarget {
+        Control* control = nullptr;
+        bool acts = false;
+    };
+    AccessKeyTarget accessKeyTarget(QChar key) const;
     // The control a caption (label or frame) hands its access key to: the next control after it
     // in the tab order that can hold the focus at all, whether or not it can take it now.
     Control* captionTarget(const Control& caption) const;

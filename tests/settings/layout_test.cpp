@@ -2,6 +2,7 @@
 // the caption of each box, and where each access key leads.
 
 #include "settings/settings_scenario.h"
+#include "ui/keys.h"
 
 namespace {
 
@@ -99,18 +100,29 @@ TEST_F(SettingsLayout, AccessKeysGoWhereTheOrderLeads)
     EXPECT_EQ(bild(f), u"12345ABCD67||1|0|A-Skatt|Läkare|Återbesök|Testkliniken|Doktor Test|"
                        u"Storgatan 1|123 45 Staden|08-123456"_s);
 
-    // "&Åtgärd:" stands after its list, so its key reaches "S&para", which saves.
+    // "&Åtgärd:" stands after its list, so its key reaches "S&para": it takes the focus, and
+    // only Enter then saves.
     ASSERT_TRUE(app.type(f.txtTelefon, u"08-654321"_s));
     ASSERT_TRUE(app.accessKey(QChar(u'å')));
     EXPECT_EQ(f.focused(), &f.cmdSpara);
+    EXPECT_EQ(positioner(180, 194), QByteArray("08-123456      ")) << "a label's key saved";
+    app.keyDown(ui::keys::Enter);
     EXPECT_EQ(positioner(180, 194), QByteArray("08-654321      "));
     EXPECT_EQ(positioner(21, 26), QByteArray("0 0 -1")) << "A-Skatt, Återbesök, Läkare";
 
-    // "&Stäng" comes before "&Sjukgymnast" in the order: S from elsewhere closes the window.
-    ASSERT_TRUE(app.focusByUser(f.txtTelefon));
+    // "&Stäng" and "&Sjukgymnast" share S: the key moves between them and presses neither.
+    ASSERT_TRUE(app.type(f.txtTelefon, u"08-111111"_s));
     ASSERT_TRUE(app.accessKey(QChar(u's')));
+    EXPECT_EQ(f.focused(), &f.cmdStäng);
+    ASSERT_TRUE(app.accessKey(QChar(u's')));
+    EXPECT_EQ(f.focused(), f.optYrke[1]);
+    EXPECT_TRUE(app.isShown(f));
+    ASSERT_TRUE(app.accessKey(QChar(u's')));
+    EXPECT_EQ(f.focused(), &f.cmdStäng);
+    app.keyDown(ui::keys::Enter);
     EXPECT_FALSE(app.isShown(f));
     EXPECT_EQ(app.activeForm(), &kassa());
+    EXPECT_EQ(positioner(180, 194), QByteArray("08-654321      ")) << "Stäng saves nothing";
     EXPECT_TRUE(dialogs.messages().empty());
 }
 

@@ -8,6 +8,7 @@
 #include <QList>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 namespace arvfile {
 
@@ -83,18 +84,19 @@ private:
 
 bool hasDiagnosis(const char* record)
 {
-    const FieldSpan span = spanOf(VisitField::Diagnoskod);
+    static const FieldSpan span = spanOf(VisitField::Diagnoskod);
     for (int i = 0; i < span.width; ++i)
         if (record[span.offset + i] != ' ')
             return true;
     return false;
 }
 
+// The referral field is two characters; "01" to "03" name a destination.
 bool hasReferral(const char* record)
 {
-    const FieldSpan span = spanOf(VisitField::RemissTill);
-    const QByteArrayView till(record + span.offset, span.width);
-    return till == "01" || till == "02" || till == "03";
+    static const FieldSpan span = spanOf(VisitField::RemissTill);
+    const char* till = record + span.offset;
+    return till[0] == '0' && (till[1] == '1' || till[1] == '2' || till[1] == '3');
 }
 
 // Each segment is its tag line and its data line.
@@ -259,7 +261,7 @@ public:
     // it stands in.
     explicit Lines(QByteArrayView bytes)
     {
-        m_lines.reserve(bytes.size() / 16);
+        m_lines.reserve(size_t(bytes.size() / 16));
         const char* const p = bytes.data();
         const qsizetype n = bytes.size();
         qsizetype line = 0;
@@ -268,7 +270,7 @@ public:
             if (c > '\r' || (c != '\r' && c != '\n'))
                 continue;
             if (c == '\r' && i + 1 < n && p[i + 1] == '\n') {
-                m_lines.append(QByteArrayView(p + line, i - line));
+                m_lines.emplace_back(p + line, i - line);
                 line = ++i + 1;
             } else if (m_loneBreakLine == 0) {
                 m_loneBreakLine = int(m_lines.size()) + 1;
@@ -276,7 +278,7 @@ public:
         }
         if (line < n) {
             m_unterminated = true;
-            m_lines.append(QByteArrayView(p + line, n - line));
+            m_lines.emplace_back(p + line, n - line);
         }
     }
     bool unterminated() const { return m_unterminated; }
@@ -284,10 +286,14 @@ public:
     int loneBreakLine() const { return m_loneBreakLine; }
     int count() const { return int(m_lines.size()); }
     // Line k, counted from 1 as the user would; empty past the end.
-    QByteArrayView operator[](int k) const { return k >= 1 && k <= count() ? m_lines[k - 1] : QByteArrayView(); }
+    QByteArrayView operator[](int k) const
+    {
+        return k >= 1 && k <= count() ? m_lines[size_t(k - 1)] : QByteArrayView();
+    }
 
 private:
-    QList<QByteArrayView> m_lines;
+    // A std::vector: appending to it inlines, and the check appends one view for every line.
+    std::vector<QByteArrayView> m_lines;
     bool m_unterminated = false;
     int m_loneBreakLine = 0;
 };

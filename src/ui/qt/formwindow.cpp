@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -108,10 +109,24 @@ QWidget* FormWindow::create(Control& control, QWidget* parent)
     QWidget* widget = nullptr;
     switch (control.kind()) {
     case ControlKind::Label: {
+        const auto& model = static_cast<const Label&>(control);
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        const Qt::Alignment across = model.alignment() == Alignment::Right    ? Qt::AlignRight
+                                     : model.alignment() == Alignment::Center ? Qt::AlignHCenter
+                                                                              : Qt::AlignLeft;
+        label->setAlignment(across | Qt::AlignTop);
+        if (model.bordered())
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (model.backColor() != Label::FormBackground) {
+            label->setAutoFillBackground(true);
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::Window, model.backColor() == Label::WindowBackground
+                                                   ? palette.color(QPalette::Base)
+                                                   : QColor::fromRgb(QRgb(model.backColor())));
+            label->setPalette(palette);
+        }
         widget = label;
         break;
     }

@@ -3,7 +3,7 @@
 // Beside it in the same run: a bare Qt window with a menu bar and 40 widgets, built and shown
 // (the least any start can cost), and the same start on the demo clinic's short code lists.
 
-#include "../benchsupport.h"
+#include "../benchwindows.h"
 
 #include "app/programwindows.h"
 #include "data/program.h"
@@ -29,72 +29,12 @@ namespace {
 
 using namespace bench;
 
-// No message is expected at all; one would mean the start is not the one measured.
-class NoDialogs : public ui::Dialogs {
-public:
-    ui::Answer message(const QString&, ui::Buttons, ui::Icon, const QString&) override { std::abort(); }
-    QString input(const QString&, const QString&, const QString&) override { std::abort(); }
-};
-
-class NoPrinter : public ui::Printer {
-public:
-    void beginDocument(const QString&) override {}
-    int scaleWidth() const override { return 11520; }
-    int textWidth(const QString& text) const override { return int(text.size()) * 120; }
-    int currentX() const override { return 0; }
-    int currentY() const override { return 0; }
-    void setCurrentX(int) override {}
-    void setCurrentY(int) override {}
-    double fontSize() const override { return 12; }
-    void setFontSize(double) override {}
-    bool fontBold() const override { return false; }
-    void setFontBold(bool) override {}
-    bool fontUnderline() const override { return false; }
-    void setFontUnderline(bool) override {}
-    void printLine(const QString&) override {}
-    ui::PrintOutcome endDocument() override { return {}; }
-};
-
-class FixedClock : public ui::Clock {
-public:
-    QString yymmdd() const override { return QStringLiteral("261209"); }
-    QString hhmm() const override { return QStringLiteral("1200"); }
-    QString shortDate() const override { return QStringLiteral("2026-12-09"); }
-};
-
-class NoScreen : public ui::Screen {
-public:
-    void setMousePointer(ui::Pointer) override {}
-};
-
-// A program folder with 32767 visits, the first-run settings and code lists of the given
-// lengths.
-class ClinicFolder {
-public:
-    ClinicFolder(int tariffRows, int procedureRows)
-    {
-        writePlain(m_dir.filePath(visitfile::fileName()), fullVisitFile());
-        writePlain(m_dir.filePath(codetables::tariffFileName()), codeList(5, 2, tariffRows));
-        writePlain(m_dir.filePath(codetables::procedureFileName()), codeList(8, 4, procedureRows));
-        SettingsRecord settings = SettingsRecord::firstRunDefault();
-        if (!settingsfile::SparaInställningsFil(folder(), settings))
-            std::abort();
-    }
-    QDir folder() const { return QDir(m_dir.path()); }
-
-private:
-    QTemporaryDir m_dir;
-};
-
 // main()'s start: the windows assembled, the desk started through the Qt backend, every pending
 // event handled so the window is on the (offscreen) screen. Taking it down is not timed.
 double startProgram(const QDir& folder)
 {
-    NoDialogs dialogs;
-    NoPrinter printer;
-    FixedClock clock;
-    NoScreen screen;
-    ui::Application app(dialogs, printer, clock, screen);
+    Services services;
+    ui::Application app(services.dialogs, services.printer, services.clock, services.screen);
     Program program;
     program.folder = folder;
     double seconds = 0;

@@ -6,10 +6,9 @@
 
 #include "data/fileresult.h"
 #include "data/visitfile.h"
+#include "support/filesizelimit.h"
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -265,32 +264,6 @@ TEST_F(NyPost, AfterAnOlderReceiptOpensOneAfterTheLastRecordOfTheFile)
     EXPECT_EQ(visitFile().mid(3 * 95, 117 * 95), original.mid(3 * 95)) << "receipts 4 to 120";
     EXPECT_EQ(storedRecord(121).mid(17, 22), QByteArray("00000121F190001010008P"));
 }
-
-// Files may grow to `bytes` and no further while this lives: a write beyond fails with EFBIG
-// (the signal that would end the process is ignored meanwhile). Works for root too, unlike
-// write protection, which root ignores.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        m_ok = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
-    bool m_ok = false;
-};
 
 TEST_F(NyPost, AFailedSaveStoresNothingPrintsNothingAndOpensNothing)
 {

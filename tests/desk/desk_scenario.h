@@ -6,6 +6,7 @@
 // `visar` for the few things a step is about, `bild` for "this changed nothing".
 
 #include "data/visitrecord.h"
+#include "desk/deskcodes.h"
 #include "desk/fieldchecks.h"
 #include "support/deskfixture.h"
 
@@ -14,8 +15,6 @@
 #include <source_location>
 
 using namespace Qt::StringLiterals;
-
-constexpr int F3 = 114;
 
 class DeskScenario : public DeskFixture {
 protected:

@@ -75,6 +75,63 @@ TEST_F(DeskChecks, EveryBoxRefusesAndAcceptsWhenLeft)
         leave(row);
 }
 
+// The message the receptionist reads for each fault, typed here as the clinics know it (their
+// routines are written around these texts, the blank before "!" and "daum" included): type into
+// the box, leave it, read the message; then the warnings of "Registrera".
+TEST_F(DeskChecks, EachFaultShowsItsOwnText)
+{
+    struct Row {
+        ui::TextBox& box;
+        const char16_t *typed, *shown, *accepted;
+    };
+    const auto leave = [this](const Row& row) {
+        SCOPED_TRACE(row.box.name().toStdString() + " \""
+                     + QString::fromUtf16(row.typed).toStdString() + "\"");
+        dialogs.clear();
+        ASSERT_TRUE(app.type(row.box, QString::fromUtf16(row.typed)));
+        dialogs.expectMessage(QString::fromUtf16(row.shown));
+        app.tab();
+        EXPECT_EQ(dialogs.messages().size(), 1u);
+        ASSERT_TRUE(app.type(row.box, QString::fromUtf16(row.accepted)));
+        EXPECT_TRUE(app.focusByUser(desk->txtDiagnoskod));
+    };
+    openReceipt3();
+    for (const Row& row : std::initializer_list<Row>{
+             {desk->txtBesöksDatum, u"2612", u"OBS! För få tecken!", u"261204"},
+             {desk->txtBesöksDatum, u"26 204", u"OBS! Mellanslag är ej tillåtet!", u"261204"},
+             {desk->txtRemissDatum, u"2611a1", u"OBS! Endast siffror är tillåtet!", u""},
+             {desk->txtPersonnummer, u"210001010009", u"OBS! Felaktigt århundrade!", u""},
+             {desk->txtPersonnummer, u"190001010007", u"OBS! Felaktigt Personnummer!", u""},
+             {desk->txtKombikakod, u"", u"OBS! Du har skrivit för få tecken!", u"12345ABCD67"},
+             {desk->txtKombikakod, u"A2345ABCD67",
+              u"OBS! Du har skrivit en bokstav där det ska vara en siffra!", u"12345ABCD67"},
+             {desk->txtRemissFrån, u"1234 678X90", u"OBS! Mellanslag är ej tillåtet !", u""},
+             {desk->txtRemissFrån, u"1234567X901",
+              u"OBS! Du har skrivit en bokstav där det ska vara en siffra !", u""},
+             {desk->txtVikKomkod, u"1A345", u"OBS! Felaktig kombikakod!", u""}})
+        leave(row);
+    app.chooseMenu(*desk->mnuIdTyp[1]);
+    leave({desk->txtReservnummer, u"0001010007", u"OBS! Felaktigt Reservnummer!", u""});
+    app.chooseMenu(*desk->mnuIdTyp[0]);
+
+    // Receipt 2 holds 191212121212 on 261203.
+    dialogs.clear();
+    app.click(desk->chkDubletter);
+    ASSERT_TRUE(app.type(desk->txtBesöksDatum, u"261203"_s));
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, u"191212121212"_s));
+    dialogs.expectMessage(u"OBS! Detta Personnummer är redan registrerat detta daum!"_s);
+    EXPECT_TRUE(app.focusByUser(desk->txtDiagnoskod));
+
+    ASSERT_TRUE(app.type(desk->txtPersonnummer, QString()));
+    dialogs.expectMessage(u"OBS! Du har ej skrivit in något personnummer!\n"
+                          u"Vill Du fortsätta utan Personnummer?\""_s,
+                          ui::Answer::No);
+    app.click(desk->cmdRegistrera);
+    ASSERT_EQ(dialogs.messages().size(), 2u) << "the warning, then the question";
+    EXPECT_EQ(dialogs.messages().back().buttons, ui::Buttons::YesNo);
+    expectNothingStored();
+}
+
 TEST_F(DeskChecks, TheDuplicateWarningRunsOnlyWhenAskedForAndOnlyWarns)
 {
     // Receipt 2 holds 191212121212 on 261203; the desk is on receipt 3, the table's last entry.

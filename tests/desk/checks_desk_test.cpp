@@ -34,7 +34,8 @@ TEST_F(DeskChecks, EveryBoxRefusesAndAcceptsWhenLeft)
         ASSERT_TRUE(app.type(box, refused));
         dialogs.expectMessage(row.message);
         EXPECT_FALSE(app.focusByUser(desk->txtDiagnoskod));
-        visar(u"fokus="_s + box.name() + u"; "_s + box.name() + u"="_s + refused);
+        visar({.fokus = &box});
+        EXPECT_EQ(box.text(), refused);
         ASSERT_EQ(dialogs.messages().size(), 1u);
         EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::Ok);
         EXPECT_EQ(dialogs.messages()[0].icon, ui::Icon::None);
@@ -60,7 +61,7 @@ TEST_F(DeskChecks, EveryBoxRefusesAndAcceptsWhenLeft)
     ASSERT_TRUE(app.type(desk->txtPersonnummer, u"191212121213"_s));
     dialogs.expectMessage(text::FelaktigtPersonnummer);
     app.click(desk->cmdRegistrera);
-    visar(u"fokus=txtPersonnummer"_s);
+    visar({.fokus = &desk->txtPersonnummer});
     expectNothingStored();
     ASSERT_TRUE(app.type(desk->txtPersonnummer, QString()));
     ASSERT_TRUE(app.focusByUser(desk->txtBesöksDatum));
@@ -172,7 +173,7 @@ TEST_F(DeskChecks, OnePressOfRegistreraWarnsOnceForEachMatch)
 
     // Receipt 3 itself now matches too: two warnings, one press.
     dialogs.clear();
-    visar(u"fokus=txtPersonnummer"_s);
+    visar({.fokus = &desk->txtPersonnummer});
     dialogs.expectMessage(text::Dubblett);
     dialogs.expectMessage(text::Dubblett);
     app.click(desk->cmdRegistrera);
@@ -195,7 +196,7 @@ TEST_F(DeskChecks, APersonnummerTheDeskHoldsIsCheckedAgainAtRegistration)
         desk->txtPersonnummer.setText(QString::fromUtf16(typed));
         dialogs.expectMessage(message);
         app.click(desk->cmdRegistrera);
-        visar(u"fokus=txtPersonnummer; txtPersonnummer="_s + QString::fromUtf16(typed));
+        visar({.fokus = &desk->txtPersonnummer, .txtPersonnummer = QString::fromUtf16(typed)});
         expectNothingStored();
         desk->txtPersonnummer.setText(QString()); // so that leaving the box passes
     }
@@ -209,7 +210,7 @@ TEST_F(DeskChecks, AKombikakodFromTheSettingsIsCheckedAtRegistration)
     typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
     dialogs.expectMessage(text::BokstavSiffra);
     app.click(desk->cmdRegistrera);
-    visar(u"fokus=txtKombikakod; txtKombikakod=12A45ABCD67"_s);
+    visar({.fokus = &desk->txtKombikakod, .txtKombikakod = u"12A45ABCD67"_s});
     expectNothingStored();
 }
 
@@ -220,7 +221,7 @@ TEST_F(DeskChecks, WithoutPersonnummerTheKombikakodIsLookedAtLessAndAWrongReserv
     dialogs.expectMessage(text::IngetPersonnummer, ui::Answer::Yes);
     dialogs.expectMessage(text::BokstavSiffra);
     app.click(desk->cmdRegistrera);
-    visar(u"fokus=txtKombikakod"_s);
+    visar({.fokus = &desk->txtKombikakod});
     expectNothingStored();
 
     desk->txtKombikakod.setText(u"12345ABCD67"_s);
@@ -241,7 +242,7 @@ TEST_F(DeskChecks, WithoutPersonnummerTheKombikakodIsLookedAtLessAndAWrongReserv
     dialogs.expectMessage(text::FelaktigtReservnummer);
     app.click(desk->cmdRegistrera);
     EXPECT_EQ(storedRecord(3).mid(26, 13), QByteArray("0001010007  R"));
-    visar(u"fokus=txtReservnummer"_s);
+    visar({.fokus = &desk->txtReservnummer});
 }
 
 // A list without a selection (a settings index of "-1"), or with a row the code file no longer
@@ -277,7 +278,9 @@ TEST_P(DeskListRefusals, SendTheReceptionistToTheList)
     typeAndLeave(desk->txtPersonnummer, u"191212121212"_s);
     dialogs.expectMessage(QString::fromUtf16(GetParam().message));
     app.click(desk->cmdRegistrera);
-    visar(u"fokus="_s + QString::fromUtf16(GetParam().list));
+    const ui::Control* list = desk->control(QString::fromUtf16(GetParam().list));
+    ASSERT_NE(list, nullptr);
+    visar({.fokus = list});
     expectNothingStored();
 }
 

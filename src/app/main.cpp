@@ -5,6 +5,8 @@
 #include "data/filesave.h"
 #include "data/program.h"
 #include "data/programlock.h"
+#include "data/settingsfile.h"
+#include "data/visitfile.h"
 #include "ui/application.h"
 #include "ui/qt/qtbackend.h"
 #include "ui/qt/qtprinter.h"
@@ -36,7 +38,7 @@ int main(int argc, char** argv)
         dialogs.message(locked.error);
         return 1;
     }
-    removeStraySaveFiles(folder, {QStringLiteral("PatBesök.Dat"), QStringLiteral("Inställn.txt")});
+    removeStraySaveFiles(folder, {visitfile::fileName(), settingsfile::fileName()});
 
     ui::qt::QtPrinter printer(folder);
     ui::qt::QtClock clock;

@@ -1,6 +1,7 @@
 #include "data/codetables.h"
 
 #include "data/codec.h"
+#include "data/fixedtext.h"
 #include "data/fileerrors.h"
 #include "data/regularfile.h"
 
@@ -49,17 +50,12 @@ std::pair<CodeColumn, CodeColumn> columns(const QByteArray& bytes, const Layout&
             CodeColumn(bytes, layout.width, layout.codeWidth, layout.secondWidth, rows)};
 }
 
-bool isBlank(char c)
-{
-    return c == ' ';
-}
-
 bool isWholeKronor(QByteArrayView value)
 {
     qsizetype from = 0, to = value.size();
-    while (from < to && isBlank(value[from]))
+    while (from < to && fixedtext::isBlank(value[from]))
         ++from;
-    while (to > from && isBlank(value[to - 1]))
+    while (to > from && fixedtext::isBlank(value[to - 1]))
         --to;
     if (from == to)
         return false;

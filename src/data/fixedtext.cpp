@@ -58,9 +58,9 @@ QString trimBlanks(QStringView text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
+    while (first < last && isBlank(text[first]))
         ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
+    while (last > first && isBlank(text[last - 1]))
         --last;
     return text.mid(first, last - first).toString();
 }

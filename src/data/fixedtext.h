@@ -33,15 +33,21 @@ constexpr bool tiles(const FieldSpan (&spans)[N], int size)
 QByteArray rawAt(const char* record, FieldSpan span);
 void setRawAt(char* record, FieldSpan span, QByteArrayView value);
 QString textAt(const char* record, FieldSpan span);
-// A character outside Windows-1252 only gets here past the input filter; it is stored as one "?"
-// so that every other field keeps its place.
+// Every text stored is Windows-1252: a typed character outside it is refused by the box it is
+// typed into, and all other text was read from a Windows-1252 file. Should a character without a
+// byte reach a record regardless, it takes one byte ("?") so that every other field keeps its
+// place.
 void setTextAt(char* record, FieldSpan span, const QString& value);
 
 QByteArray fit(QByteArrayView bytes, int width);
 QString fit(const QString& text, int width);
 
+// The blank, the one character that fills a field and the one the program trims from a value or
+// refuses among a code's characters. A tab or any other white space is part of the value.
+constexpr bool isBlank(QChar c) { return c == QLatin1Char(' '); }
+constexpr bool isBlank(char c) { return c == ' '; }
+
 // The text without the blanks before and after it: a stored field without its blank fill.
-// Only the blank counts; any other character is part of the value.
 QString trimBlanks(QStringView text);
 
 } // namespace fixedtext

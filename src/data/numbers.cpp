@@ -1,10 +1,15 @@
 #include "data/numbers.h"
 
+#include "data/fixedtext.h"
+
 namespace {
 
-bool isBlank(QChar c)
+// A number read from text may stand between blanks and tabs, as number reading allows: a
+// number is judged by its characters, not by a field's blank fill, so a tab before the digits
+// still leaves a number. Everywhere else only the blank counts (fixedtext::isBlank).
+bool isSpaceAroundNumber(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+    return fixedtext::isBlank(c) || c == QLatin1Char('\t');
 }
 
 bool isDigit(QChar c)
@@ -12,13 +17,13 @@ bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// The text between the surrounding blanks.
+// The text between the blanks and tabs around it.
 QStringView core(const QString& text)
 {
     qsizetype begin = 0, end = text.size();
-    while (begin < end && isBlank(text[begin]))
+    while (begin < end && isSpaceAroundNumber(text[begin]))
         ++begin;
-    while (end > begin && isBlank(text[end - 1]))
+    while (end > begin && isSpaceAroundNumber(text[end - 1]))
         --end;
     return QStringView(text).mid(begin, end - begin);
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-// "Is this text a number", as the desk has always judged it: the whole text, blanks around it
+// "Is this text a number": the whole text, blanks around it
 // allowed, must read as a number in the clinic's (Swedish) way of writing numbers: an optional
 // sign, digits with at most one decimal separator ("," as in Swedish, or "."), and an optional
 // exponent ("E" or "e", optional sign, digits). "12345", "+1234", "1,25", "12E45" are numbers;

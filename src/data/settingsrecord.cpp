@@ -101,6 +101,7 @@ int SettingsRecord::index(SettingsField field) const
 
 void SettingsRecord::setIndex(SettingsField field, int index)
 {
-    // "7 " for 7; an index above 99 keeps only its first two digits, as the field always has.
+    // "7 " for 7. The field is two characters wide, so an index above 99 keeps only its first two
+    // digits; -1..99 are stored whole.
     setRaw(field, QByteArray::number(index));
 }

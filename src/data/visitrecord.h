@@ -53,9 +53,8 @@ public:
 
     // A field's exact characters (its full width, blanks included).
     QString text(VisitField field) const;
-    // Stores `value` left-aligned, blank-filled, cut to the field's width. Characters outside
-    // Windows-1252 never get this far (the input boxes refuse them); should one arrive anyway it
-    // is stored as "?" rather than corrupting the neighbouring fields.
+    // Stores `value` left-aligned, blank-filled, cut to the field's width. The text is
+    // Windows-1252: the input boxes refuse any other character (see fixedtext::setTextAt).
     void setText(VisitField field, const QString& value);
 
     QByteArray raw(VisitField field) const;

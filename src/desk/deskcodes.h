@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/keys.h"
+
 #include <QString>
 
 // The codes the desk writes into a visit record's short fields and reads back from them when it
@@ -30,9 +32,9 @@ inline const QString Betald = QStringLiteral("    ");
 // The key codes the desk's window speaks of (a KeyDown handler's key code).
 namespace tangent {
 
-inline constexpr int Tab = 9;
-inline constexpr int Enter = 13;
-inline constexpr int Escape = 27;
-inline constexpr int F3 = 114;
+inline constexpr int Tab = ui::keys::Tab;
+inline constexpr int Enter = ui::keys::Enter;
+inline constexpr int Escape = ui::keys::Escape;
+inline constexpr int F3 = ui::keys::F3;
 
 } // namespace tangent

@@ -3,6 +3,8 @@
 #include "data/numbers.h"
 #include "desk/deskcodes.h"
 
+#include <algorithm>
+
 namespace fieldchecks {
 
 namespace {
@@ -38,10 +40,15 @@ bool presentDigitsAt(QStringView t, int from, int to)
     return !part.isEmpty() && allDigits(part);
 }
 
+bool hasBlank(QStringView t)
+{
+    return std::any_of(t.begin(), t.end(), [](QChar c) { return fixedtext::isBlank(c); });
+}
+
 // A blank among characters 1 to `upTo` (those the text has).
 bool blankAmong(QStringView t, int upTo)
 {
-    return t.left(upTo).contains(QLatin1Char(' '));
+    return hasBlank(t.left(upTo));
 }
 
 } // namespace
@@ -92,7 +99,7 @@ Message personnummer(const QString& t)
         return {};
     if (t.size() != 12)
         return text::FörFåTecken;
-    if (t.contains(QLatin1Char(' ')))
+    if (hasBlank(t))
         return text::Mellanslag;
     if (!allDigits(t))
         return text::EndastSiffror;
@@ -113,7 +120,7 @@ Message reservnummer(const QString& t)
         return {};
     if (t.size() != 10)
         return text::FörFåTecken;
-    if (t.contains(QLatin1Char(' ')))
+    if (hasBlank(t))
         return text::Mellanslag;
     if (!allDigits(t))
         return text::EndastSiffror;
@@ -172,7 +179,7 @@ Message datum(const QString& t)
         return {};
     if (t.size() != 6)
         return text::FörFåTecken;
-    if (t.contains(QLatin1Char(' ')))
+    if (hasBlank(t))
         return text::Mellanslag;
     if (!allDigits(t))
         return text::EndastSiffror;
@@ -199,7 +206,7 @@ Message makuleratKvitto(const QString& t)
         return {};
     if (!allDigits(kärna))
         return text::EndstSiffror;
-    if (t.contains(QLatin1Char(' ')))
+    if (hasBlank(t))
         return text::Mellanslag;
     if (!receiptNumber(kärna))
         return text::KvittonummerFörStort;

@@ -47,8 +47,8 @@ bool isDigit(QChar c);
 // The check digit of a ten-digit number d1..d9 c by the desk's weighted sum:
 // S = f(d1) + d2 + (10·d3 + d4) + 2·d3 + (10·d5 + d6) + 2·d5 + f(d7) + d8 + f(d9), with f(d) the
 // integer part of 2.2·d; the digit is (500 − S) mod 10. `tenDigits` holds at least nine digits.
-// For d3 and d5 below 5 this is the Luhn digit; above, the sum decides (reserve numbers rely
-// on that, so it is kept as it is).
+// For d3 and d5 below 5 this is the Luhn digit; above, the two differ, and a reserve number
+// carries the digit of this sum, so the sum is what judges it.
 int kontrollsiffra(QStringView tenDigits);
 // The Luhn rule (weights 2-1-2-1..., digit sums) over all ten digits, check digit included.
 bool luhnGiltig(QStringView tenDigits);

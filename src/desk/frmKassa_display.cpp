@@ -135,7 +135,8 @@ void frmKassa::cmdNästa_Click()
     GåTillNästaKvitto();
 }
 
-// The button has never had an action; it stays for the receptionists who know it.
+// "Sök..." does nothing: the button is shown and has its place in the tab order, and a click on it
+// changes nothing.
 void frmKassa::cmdSök_Click()
 {
 }

@@ -29,8 +29,8 @@ void frmKassa::mnuAvsluta_Click()
     app().quit();
 }
 
-// Entries kept in the menu for the receptionists who know where they stand; they have no action
-// and the layout shows them greyed out.
+// Two entries of the menu without an action: the layout shows them greyed out, and a choice of
+// either changes nothing.
 void frmKassa::mnuBesökslista_Click()
 {
 }

@@ -14,8 +14,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 
-// Half a width, to the nearest whole twip, an exact half to the even neighbour: the same
-// rounding the positions have always had, so the lines sit where the clinics' forms expect.
+// Half a width, to the nearest whole twip, an exact half to the even neighbour: the lines must
+// sit where the clinics' preprinted forms expect them, to the twip.
 double halva(double twips) { return std::nearbyint(twips / 2.0); }
 
 // A position in whole twips, an exact half to the even neighbour.
@@ -55,8 +55,8 @@ void frmKassa::SkrivUtKvitto()
     const QString titel = u"Läkarvårdsräkning"_s;
     p.beginDocument(u"Kvitto "_s + lblKvittoNr.caption());
 
-    // The title is measured before its own font is set: in whatever font the printer has now.
-    // Its place on the page has always followed from that, so it is kept.
+    // The title is measured before its own font is set, in whatever font the printer has now,
+    // and printed in its own font from there: its place on the form depends on that order.
     p.setCurrentX(heltal(p.scaleWidth() / 2.0 - halva(p.textWidth(titel)) - 500));
     p.setFontBold(true);
     p.setFontSize(16);

@@ -4,6 +4,7 @@
 #include "data/settingsfile.h"
 #include "data/visitdamage.h"
 #include "data/visitfile.h"
+#include "ui/services.h"
 
 using namespace Qt::StringLiterals;
 
@@ -130,8 +131,8 @@ void frmKassa::UppdateraKassaFormulär()
         c->setVisible(true);
     lblTill.setVisible(läkare);
     lstRemissTill.setVisible(läkare);
-    setCaption(läkare ? u"Kassaprogram för Läkare Ver 6.02"_s
-                      : u"Kassaprogram för Sjukgymnaster Ver 6.02"_s);
+    setCaption((läkare ? u"Kassaprogram för Läkare Ver "_s : u"Kassaprogram för Sjukgymnaster Ver "_s)
+               + ui::Version);
 
     // An index outside the list, or none at all, leaves the list without a selection.
     lstÅtgärd.setListIndex(inst.index(SettingsField::ÅtgärdIndex));

@@ -6,7 +6,9 @@
 // driven by tests: message and input boxes, the printer, the clock and the mouse pointer.
 namespace ui {
 
-inline const QString AppTitle = QStringLiteral("Vilmer 6.02");
+// The program's version, in the message boxes' title and in the desk's caption.
+inline const QString Version = QStringLiteral("6.02");
+inline const QString AppTitle = QStringLiteral("Vilmer ") + Version;
 
 enum class Buttons { Ok, YesNo };
 enum class Icon { None, Information };

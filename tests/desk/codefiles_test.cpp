@@ -13,12 +13,12 @@ TEST_F(DeskCodeFiles, AChangedFileIsTakenAtTheNextDisplayAnUnchangedOneKeepsItsT
     const QString pnr = u"191212121212"_s, datum = u"261201"_s;
     start({visit(1), visit(2, pnr, datum, u"03"_s), visit(3), visit(4, pnr, datum, u"03"_s)});
     app.click(desk->cmdFöregående);
-    visar(u"kvitto=3; lstTaxekod=0; lblPatientavgift=100 Kr"_s);
+    visar({.kvitto = u"3"_s, .lstTaxekod = 0, .lblPatientavgift = u"100 Kr"_s});
 
     const QByteArray taxor = desk->taxor().fileBytes();
     const QByteArray åtgärder = desk->åtgärder().fileBytes();
     app.click(desk->cmdFöregående);
-    visar(u"kvitto=2; lstTaxekod=2; lblPatientavgift= 50 Kr"_s);
+    visar({.kvitto = u"2"_s, .lstTaxekod = 2, .lblPatientavgift = u" 50 Kr"_s});
     EXPECT_TRUE(desk->taxor().fileBytes().isSharedWith(taxor)) << "the same bytes make no new table";
     EXPECT_TRUE(desk->åtgärder().fileBytes().isSharedWith(åtgärder));
 
@@ -30,7 +30,7 @@ TEST_F(DeskCodeFiles, AChangedFileIsTakenAtTheNextDisplayAnUnchangedOneKeepsItsT
     writeFile(u"Taxa.txt"_s, nyaTaxor);
     writeFile(u"Åtgärd.txt"_s, nyaÅtgärder);
     app.click(desk->cmdFöregående);
-    visar(u"kvitto=1; lstTaxekod=0; lblPatientavgift=120 Kr"_s);
+    visar({.kvitto = u"1"_s, .lstTaxekod = 0, .lblPatientavgift = u"120 Kr"_s});
     EXPECT_EQ(desk->åtgärder().Åtgärdsbelopp.at(0), u" 260"_s);
     EXPECT_EQ(desk->lstTaxekod.listCount(), 5) << "the lists keep the codes of start-up";
     EXPECT_TRUE(dialogs.messages().empty());
@@ -60,7 +60,7 @@ TEST_F(DeskCodeFiles, FeesThatAreNoNumbersAreToldAtStartUpAndStoredAsTheyStand)
     typeAndLeave(desk->txtBesöksDatum, u"261208"_s);
     app.select(desk->lstTaxekod, 1);
     app.select(desk->lstÅtgärd, 1);
-    visar(u"lblPatientavgift=ABC Kr"_s);
+    visar({.lblPatientavgift = u"ABC Kr"_s});
     app.click(desk->cmdRegistrera);
     EXPECT_EQ(field(storedRecord(3), VisitField::Patientavgift), "ABC");
     EXPECT_EQ(field(storedRecord(3), VisitField::Åtgärdsbelopp), "-9.9");

@@ -169,50 +169,64 @@ VisitRecord DeskScenario::makuleringAv(int voided)
     return r;
 }
 
-void DeskScenario::visar(const QString& expected, std::source_location where) const
+void DeskScenario::visar(const Visas& v, std::source_location where) const
 {
-    const ::testing::ScopedTrace trace(where.file_name(), int(where.line()), "visar");
     const frmKassa& d = *desk;
-    const auto special = [&](const QString& key) -> std::optional<QString> {
-        if (key == u"kvitto")
-            return d.lblKvittoNr.caption();
-        if (key == u"fokus")
-            return focusName();
-        if (key == u"nyreg")
-            return par(d.mnuNyReg, "NM");
-        if (key == u"skatt")
-            return par(d.mnuSkatt, "FA");
-        if (key == u"idtyp")
-            return par(d.mnuIdTyp, "PR");
-        if (key == u"idmeny") {
-            const bool på = d.mnuIdTyp[0]->enabled(), på1 = d.mnuIdTyp[1]->enabled();
-            return på != på1 ? u"?"_s : på ? u"på"_s : u"av"_s;
-        }
-        if (key == u"makulering")
-            return d.lblMakulering.visible() != d.txtMakulering.visible() ? u"?"_s
-                   : d.txtMakulering.visible()                            ? u"syns"_s
-                                                                          : u"dold"_s;
-        if (key == u"ram")
-            return QString::number(d.Frame1.height());
-        if (key == u"rader")
-            return QString(rad(d.lblPersonnummer, d.txtPersonnummer, 'P'))
-                   + rad(d.lblReservnummer, d.txtReservnummer, 'R')
-                   + rad(d.lblFödelsedatum, d.txtFödelsedatum, 'F');
-        return std::nullopt;
+    QStringList differ;
+    const auto part = [&](const QString& name, const std::optional<QString>& expected,
+                          const QString& shown) {
+        if (expected && *expected != shown)
+            differ << u"%1 shows \"%2\", expected \"%3\""_s.arg(name, shown, *expected);
     };
-    for (const QString& part : expected.split(u';')) {
-        const qsizetype eq = part.indexOf(u'=');
-        ASSERT_GT(eq, 0) << "not key=value: " << part.toStdString();
-        const QString key = part.left(eq).trimmed();
-        const QString value = part.mid(eq + 1);
-        std::optional<QString> actual = special(key);
-        if (!actual) {
-            const ui::Control* c = d.control(key);
-            ASSERT_NE(c, nullptr) << "no control " << key.toStdString();
-            actual = innehåll(*c);
-        }
-        EXPECT_EQ(actual->toStdString(), value.toStdString()) << key.toStdString();
-    }
+    const auto number = [](const std::optional<int>& n) {
+        return n ? std::optional(QString::number(*n)) : std::nullopt;
+    };
+    const auto mark = [](const auto& chosen, const char* letters) -> std::optional<QString> {
+        if (!chosen)
+            return std::nullopt;
+        const int i = int(*chosen);
+        return i < 2 ? QString(QLatin1Char(letters[i])) : u"-"_s;
+    };
+    const auto onOff = [](const std::optional<bool>& on, const QString& yes, const QString& no) {
+        return on ? std::optional(*on ? yes : no) : std::nullopt;
+    };
+
+    part(u"kvitto"_s, v.kvitto, d.lblKvittoNr.caption());
+    if (v.fokus)
+        part(u"fokus"_s, v.fokus->name(), focusName());
+    part(u"nyreg"_s, mark(v.nyreg, "NM"), par(d.mnuNyReg, "NM"));
+    part(u"skatt"_s, mark(v.skatt, "FA"), par(d.mnuSkatt, "FA"));
+    part(u"idtyp"_s, mark(v.idtyp, "PR"), par(d.mnuIdTyp, "PR"));
+    const bool på = d.mnuIdTyp[0]->enabled();
+    part(u"idmeny"_s, onOff(v.idmeny, u"på"_s, u"av"_s),
+         på != d.mnuIdTyp[1]->enabled() ? u"?"_s : på ? u"på"_s : u"av"_s);
+    part(u"makulering"_s, onOff(v.makulering, u"syns"_s, u"dold"_s),
+         d.lblMakulering.visible() != d.txtMakulering.visible() ? u"?"_s
+         : d.txtMakulering.visible()                            ? u"syns"_s
+                                                                : u"dold"_s);
+    part(u"ram"_s, number(v.ram), QString::number(d.Frame1.height()));
+    part(u"rader"_s, v.rader,
+         QString(rad(d.lblPersonnummer, d.txtPersonnummer, 'P'))
+             + rad(d.lblReservnummer, d.txtReservnummer, 'R')
+             + rad(d.lblFödelsedatum, d.txtFödelsedatum, 'F'));
+    for (const auto& [expected, box] : std::initializer_list<std::pair<const std::optional<QString>&, const ui::TextBox&>>{
+             {v.txtPersonnummer, d.txtPersonnummer}, {v.txtReservnummer, d.txtReservnummer},
+             {v.txtFödelsedatum, d.txtFödelsedatum}, {v.txtBesöksDatum, d.txtBesöksDatum},
+             {v.txtKombikakod, d.txtKombikakod},     {v.txtVikKomkod, d.txtVikKomkod},
+             {v.txtRemissFrån, d.txtRemissFrån},     {v.txtRemissDatum, d.txtRemissDatum},
+             {v.txtDiagnoskod, d.txtDiagnoskod},     {v.txtMakulering, d.txtMakulering}})
+        part(box.name(), expected, box.text());
+    for (const auto& [expected, c] : std::initializer_list<std::pair<std::optional<int>, const ui::Control&>>{
+             {v.lstTaxekod, d.lstTaxekod},         {v.lstÅtgärd, d.lstÅtgärd},
+             {v.lstRemissTill, d.lstRemissTill},   {v.chkSmittskydd, d.chkSmittskydd},
+             {v.chkAkutbesök, d.chkAkutbesök},     {v.chkEjBetPatAvg, d.chkEjBetPatAvg},
+             {v.optBesök0, *d.optBesök[0]},        {v.optBesök1, *d.optBesök[1]}})
+        part(c.name(), number(expected), innehåll(c));
+    part(u"lblPatientavgift"_s, v.lblPatientavgift, d.lblPatientavgift.caption());
+    part(u"lblMakulering"_s, v.lblMakulering, d.lblMakulering.caption());
+    if (!differ.isEmpty())
+        ADD_FAILURE_AT(where.file_name(), int(where.line()))
+            << "the desk shows otherwise:\n  " << differ.join(u"\n  "_s).toStdString();
 }
 
 QStringList DeskScenario::bild() const

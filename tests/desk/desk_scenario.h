@@ -3,19 +3,24 @@
 // What the desk's scenario tests share: the test clinic of DeskFixture under a Swedish locale, a
 // receptionist's moves (type and leave a box, "Gå till...", leave the desk for another window and
 // come back), the record kinds of a clinic's visit file, and two ways to say what the desk shows:
-// `visar` for the few things a step is about, `bild` for "this changed nothing".
+// `visar` for the few things a step is about (a `Visas`), `bild` for "this changed nothing".
 
 #include "data/visitrecord.h"
+#include "desk/deskcodes.h"
 #include "desk/fieldchecks.h"
 #include "support/deskfixture.h"
 
 #include <QStringList>
 #include <initializer_list>
+#include <optional>
 #include <source_location>
 
 using namespace Qt::StringLiterals;
 
-constexpr int F3 = 114;
+// The checked item of a two-item menu; Ingen when neither is checked.
+enum class NyReg { N, M, Ingen };      // Nyregistrering, Makulering
+enum class Skatt { F, A, Ingen };
+enum class IdTyp { P, R, Ingen };      // personnummer, reserve number
 
 class DeskScenario : public DeskFixture {
 protected:
@@ -54,20 +59,33 @@ protected:
     static VisitRecord smittskyddsbesök(int receipt);
     static VisitRecord makuleringAv(int voided);
 
-    // Checks what the desk shows, for each "key=value" of `expected` (separated by ";", a value taken
-    // as it stands, blanks included). A key is a control's name (a box's text, a list's index, a
-    // check box's or option's value, a label's caption) or one of:
-    //   kvitto      the receipt number shown        fokus   the control that has the focus
-    //   nyreg       N / M (Nyregistrering / Makulering checked), skatt F / A, idtyp P / R;
-    //               "-" for neither item of the pair
-    //   idmeny      på / av: the identity menu items enabled or greyed out
-    //   makulering  syns / dold: "Maku&lerat kvittonr:" and its box
-    //   ram         Frame1's height
-    //   rader       the personnummer, reserve-number and birth-date rows, one character each:
-    //               its letter (P, R, F) when shown, lower case when its box is disabled; "."
-    //               hidden and disabled, ":" hidden but enabled; "?" when the label and the box
-    //               disagree about being shown
-    void visar(const QString& expected,
+    // What the receptionist sees of the desk, for the parts a step is about; a part left unset
+    // is not looked at. The boxes hold their texts, the lists their indexes, the check boxes and
+    // the option their values, the labels their captions.
+    struct Visas {
+        std::optional<QString> kvitto{};    // the receipt number shown
+        const ui::Control* fokus = nullptr; // the control that has the focus
+        std::optional<NyReg> nyreg{};       // the checked item of each two-item menu
+        std::optional<Skatt> skatt{};
+        std::optional<IdTyp> idtyp{};
+        std::optional<bool> idmeny{};       // the identity menu items enabled
+        std::optional<bool> makulering{};   // "Maku&lerat kvittonr:" and its box shown
+        std::optional<int> ram{};           // Frame1's height
+        // The personnummer, reserve-number and birth-date rows, one character each: its letter
+        // (P, R, F) when shown, lower case when its box is disabled; "." hidden and disabled,
+        // ":" hidden but enabled; "?" when the label and the box disagree about being shown.
+        std::optional<QString> rader{};
+        std::optional<QString> txtPersonnummer{}, txtReservnummer{}, txtFödelsedatum{},
+            txtBesöksDatum{}, txtKombikakod{}, txtVikKomkod{}, txtRemissFrån{}, txtRemissDatum{},
+            txtDiagnoskod{}, txtMakulering{};
+        std::optional<int> lstTaxekod{}, lstÅtgärd{}, lstRemissTill{};
+        std::optional<int> chkSmittskydd{}, chkAkutbesök{}, chkEjBetPatAvg{}, optBesök0{},
+            optBesök1{};
+        std::optional<QString> lblPatientavgift{}, lblMakulering{};
+    };
+    // Checks each part `expected` names; one failure lists every part that differs, with what
+    // the desk shows and what was expected.
+    void visar(const Visas& expected,
                std::source_location where = std::source_location::current()) const;
 
     // Everything a user can see of the desk, one line per control and menu entry; the first line

@@ -31,9 +31,14 @@ protected:
         DeskScenario::TearDown();
     }
 
-    static constexpr const char16_t* tommaRutor =
-        u"txtKombikakod=; txtVikKomkod=; txtMakulering=; txtPersonnummer=; txtReservnummer=;"
-        u"txtFödelsedatum=; txtBesöksDatum=; txtRemissFrån=; txtRemissDatum=; txtDiagnoskod=";
+    // Every box of the record empty.
+    static Visas tommaRutor()
+    {
+        return {.txtPersonnummer = u""_s, .txtReservnummer = u""_s, .txtFödelsedatum = u""_s,
+                .txtBesöksDatum = u""_s, .txtKombikakod = u""_s, .txtVikKomkod = u""_s,
+                .txtRemissFrån = u""_s, .txtRemissDatum = u""_s, .txtDiagnoskod = u""_s,
+                .txtMakulering = u""_s};
+    }
     std::map<QString, QByteArray> folderBefore;
 };
 
@@ -45,12 +50,15 @@ TEST_F(DeskDisplay, AFullPersonnummerVisitShowsEveryFieldTrimmed)
     ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"X"_s));
     app.click(desk->cmdNästa);
 
-    visar(u"kvitto=7; txtKombikakod=12345ABCD67; txtVikKomkod=5432; txtMakulering=00000007;"
-          u"txtPersonnummer=191212121212; txtReservnummer=; txtFödelsedatum=; txtBesöksDatum=261101;"
-          u"txtRemissFrån=12345678X90; txtRemissDatum=261020; txtDiagnoskod=J06;"
-          u"fokus=txtPersonnummer; rader=P::; ram=850; idtyp=P; skatt=A; nyreg=N; makulering=dold;"
-          u"optBesök(1)=1; chkAkutbesök=1; chkSmittskydd=0; lstTaxekod=4; lblPatientavgift=150 Kr;"
-          u"lstÅtgärd=1; lstRemissTill=2; chkEjBetPatAvg=1"_s);
+    visar({.kvitto = u"7"_s, .fokus = &desk->txtPersonnummer, .nyreg = NyReg::N, .skatt = Skatt::A,
+           .idtyp = IdTyp::P, .makulering = false, .ram = 850, .rader = u"P::"_s,
+           .txtPersonnummer = u"191212121212"_s, .txtReservnummer = u""_s, .txtFödelsedatum = u""_s,
+           .txtBesöksDatum = u"261101"_s, .txtKombikakod = u"12345ABCD67"_s,
+           .txtVikKomkod = u"5432"_s, .txtRemissFrån = u"12345678X90"_s,
+           .txtRemissDatum = u"261020"_s, .txtDiagnoskod = u"J06"_s, .txtMakulering = u"00000007"_s,
+           .lstTaxekod = 4, .lstÅtgärd = 1, .lstRemissTill = 2, .chkSmittskydd = 0,
+           .chkAkutbesök = 1, .chkEjBetPatAvg = 1, .optBesök1 = 1,
+           .lblPatientavgift = u"150 Kr"_s});
     EXPECT_EQ(desk->txtReservnummer.top(), 360) << "the reserve rows move up into the frame";
     EXPECT_EQ(desk->lblFödelsedatum.top(), 840);
     const frmKassa::DeskValues& v = desk->värden();
@@ -66,8 +74,9 @@ TEST_F(DeskDisplay, AFullPersonnummerVisitShowsEveryFieldTrimmed)
 TEST_F(DeskDisplay, AReserveNumberVisitShowsTheReserveRows)
 {
     gåTill(u"2"_s);
-    visar(u"txtReservnummer=1234567898; txtFödelsedatum=450312; txtPersonnummer=; rader=:RF;"
-          u"ram=1400; fokus=txtReservnummer; idtyp=R; lblPatientavgift= 50 Kr"_s);
+    visar({.fokus = &desk->txtReservnummer, .idtyp = IdTyp::R, .ram = 1400, .rader = u":RF"_s,
+           .txtPersonnummer = u""_s, .txtReservnummer = u"1234567898"_s,
+           .txtFödelsedatum = u"450312"_s, .lblPatientavgift = u" 50 Kr"_s});
     EXPECT_EQ(desk->värden().IdNummer, reservnummer()) << "trimmed, without the two blanks";
     EXPECT_EQ(desk->värden().IdTyp, u"R"_s);
 }
@@ -75,39 +84,42 @@ TEST_F(DeskDisplay, AReserveNumberVisitShowsTheReserveRows)
 TEST_F(DeskDisplay, AnInfectionControlVisitShowsNoIdentityUntilAnotherVisitIsShown)
 {
     gåTill(u"3"_s);
-    visar(u"chkSmittskydd=1; rader=...; idtyp=-; idmeny=av"_s);
+    visar({.idtyp = IdTyp::Ingen, .idmeny = false, .rader = u"..."_s, .chkSmittskydd = 1});
     EXPECT_EQ(desk->värden().Smittskydd, u"1"_s);
 
     app.click(desk->cmdFöregående); // receipt 2, Smittskydd "0": every identity box enabled again
-    visar(u"chkSmittskydd=0; idmeny=på; rader=:RF; txtReservnummer=1234567898"_s);
+    visar({.idmeny = true, .rader = u":RF"_s, .txtReservnummer = u"1234567898"_s,
+           .chkSmittskydd = 0});
 }
 
 TEST_F(DeskDisplay, AVoidingRecordShowsVoidingModeUntilTheDefaultsOfANewReceipt)
 {
     gåTill(u"4"_s);
-    visar(u"nyreg=M; makulering=syns; txtMakulering=00000001"_s); // the voided receipt's number
+    // The voided receipt's number.
+    visar({.nyreg = NyReg::M, .makulering = true, .txtMakulering = u"00000001"_s});
     EXPECT_EQ(desk->värden().Registreringstyp, u"2"_s);
 
     // Receipt 5 is empty: "Nästa" opens it with the defaults, which check "Nyregistrering" but
     // leave the voiding field to the next registration or choice of mode.
     app.click(desk->cmdNästa);
-    visar(u"kvitto=5; nyreg=N; makulering=syns; txtBesöksDatum=261201"_s);
+    visar({.kvitto = u"5"_s, .nyreg = NyReg::N, .makulering = true, .txtBesöksDatum = u"261201"_s});
 
     gåTill(u"1"_s);
-    visar(u"makulering=dold"_s); // a visit shows registration mode
+    visar({.makulering = false}); // a visit shows registration mode
 }
 
 TEST_F(DeskDisplay, AnEmptyRecordEmptiesTheFieldsAndKeepsMenusListsAndInfectionControl)
 {
     gåTill(u"7"_s);
     gåTill(u"5"_s);
-    visar(QString::fromUtf16(tommaRutor));
-    visar(u"rader=P..; idtyp=P; optBesök(1)=1; chkAkutbesök=0; chkEjBetPatAvg=0;"
-          u"skatt=A; nyreg=N; lstTaxekod=4; lstÅtgärd=1; lstRemissTill=2"_s); // the lists as on 7
+    visar(tommaRutor());
+    visar({.nyreg = NyReg::N, .skatt = Skatt::A, .idtyp = IdTyp::P, .rader = u"P.."_s,
+           .lstTaxekod = 4, .lstÅtgärd = 1, .lstRemissTill = 2, .chkAkutbesök = 0,
+           .chkEjBetPatAvg = 0, .optBesök1 = 1}); // the lists as on 7
 
     gåTill(u"3"_s);
     gåTill(u"5"_s);
-    visar(u"chkSmittskydd=1"_s); // a blank Smittskydd leaves the box as it was
+    visar({.chkSmittskydd = 1}); // a blank Smittskydd leaves the box as it was
 }
 
 // The codes are looked up in the files as they are now; a code they do not hold leaves the lists
@@ -116,13 +128,13 @@ TEST_F(DeskDisplay, CodesAreLookedUpInTheFilesAsTheyAreNow)
 {
     gåTill(u"2"_s);
     gåTill(u"6"_s);
-    visar(u"lstTaxekod=2; lstÅtgärd=2; lblPatientavgift= 50 Kr"_s);
+    visar({.lstTaxekod = 2, .lstÅtgärd = 2, .lblPatientavgift = u" 50 Kr"_s});
     EXPECT_EQ(desk->värden().Taxekod, u"99"_s);
 
     writeFile(u"Taxa.txt"_s, QByteArrayLiteral("01120" "02200" "03 50" "06  0" "1 150" "07 99"));
     folderBefore = folderContents();
     gåTill(u"1"_s);
-    visar(u"lstTaxekod=0; lblPatientavgift=120 Kr"_s); // not the stored 100
+    visar({.lstTaxekod = 0, .lblPatientavgift = u"120 Kr"_s}); // not the stored 100
     EXPECT_EQ(program.AntalTaxekoder, 6);
     EXPECT_EQ(desk->taxor().count(), 6);
 }
@@ -135,7 +147,7 @@ TEST_F(DeskDisplay, FöregåendeBackToReceipt1ThenNothingAndSökDoesNothing)
         app.click(desk->cmdFöregående);
     }
     EXPECT_EQ(shown, (QStringList{u"8"_s, u"7"_s, u"6"_s, u"5"_s, u"4"_s, u"3"_s, u"2"_s, u"1"_s}));
-    visar(u"kvitto=1; txtBesöksDatum=261201"_s);
+    visar({.kvitto = u"1"_s, .txtBesöksDatum = u"261201"_s});
     ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"X"_s)); // so that anything shown again shows
     const QStringList atFirst = bild();
     app.click(desk->cmdFöregående);
@@ -152,9 +164,9 @@ TEST_F(DeskDisplay, GåTill)
     EXPECT_EQ(dialogs.inputs()[0].prompt, u"Skriv det kvittonummer Du vill gå till..."_s);
     EXPECT_EQ(dialogs.inputs()[0].title, u"Gå till..."_s);
     EXPECT_EQ(dialogs.inputs()[0].proposed, u"8"_s);
-    visar(u"kvitto=3"_s);
+    visar({.kvitto = u"3"_s});
     gåTill(dialogs.inputs()[0].proposed); // the proposal accepted
-    visar(u"kvitto=8; txtBesöksDatum=261208"_s);
+    visar({.kvitto = u"8"_s, .txtBesöksDatum = u"261208"_s});
     const QStringList was = bild();
     gåTill(QString()); // cancelled
     EXPECT_EQ(bild(), was) << diff(was, bild());
@@ -162,11 +174,11 @@ TEST_F(DeskDisplay, GåTill)
     gåTill(u"6"_s);
     ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"X"_s));
     gåTill(u"6"_s); // the caption does not change: nothing is shown again
-    visar(u"txtDiagnoskod=X"_s);
+    visar({.txtDiagnoskod = u"X"_s});
     gåTill(u"06"_s);
-    visar(u"kvitto=06; txtDiagnoskod="_s); // receipt 6 shown again
+    visar({.kvitto = u"06"_s, .txtDiagnoskod = u""_s}); // receipt 6 shown again
     app.click(desk->cmdFöregående);
-    visar(u"kvitto=5"_s);
+    visar({.kvitto = u"5"_s});
 
     for (const char16_t* answer : {u"fem", u"5a", u"0", u"-3", u"+5", u"2.5", u"2,5", u"1E1", u"9",
                                    u"70000", u" "}) {
@@ -202,7 +214,7 @@ TEST_F(DeskScenario, TheLastReceiptNumberIsSaidAndNothingChanges)
 
     gåTill(u"32768"_s, u"OBS! Skriv ett kvittonummer från 1 till 32767!"_s);
     app.click(desk->cmdFöregående);
-    visar(u"kvitto=32766"_s);
+    visar({.kvitto = u"32766"_s});
 }
 
 } // namespace

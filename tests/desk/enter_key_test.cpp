@@ -5,16 +5,13 @@
 
 namespace {
 
-constexpr int Tab = 9;
-constexpr int Enter = 13;
-
 class DeskEnter : public DeskScenario {
 protected:
     // Tab round the desk to `target`, as the receptionist would.
     void tabTo(const ui::Control& target)
     {
         for (int i = 0; i < 30 && desk->focused() != &target; ++i)
-            app.keyDown(Tab);
+            app.keyDown(tangent::Tab);
         ASSERT_EQ(desk->focused(), &target);
     }
 };
@@ -37,7 +34,7 @@ TEST_P(DeskEnterOnAButton, TakesEnterAndNothingIsStoredAgain)
     ui::Control& button = *control;
     tabTo(button);
     screen.changes.clear();
-    app.keyDown(Enter);
+    app.keyDown(tangent::Enter);
     EXPECT_EQ(kvitto(), QString::fromUtf16(GetParam().receipt));
     EXPECT_EQ(visitFile(), file);
     EXPECT_TRUE(screen.changes.empty()) << "a registration ran (it shows the hourglass)";
@@ -55,7 +52,7 @@ TEST_F(DeskEnter, FromAnyOtherControlEnterRegisters)
     start(3);
     app.click(desk->chkNypost);
     screen.changes.clear();
-    app.keyDown(Enter);
+    app.keyDown(tangent::Enter);
     EXPECT_FALSE(screen.changes.empty());
     EXPECT_EQ(kvitto(), u"4"_s) << "registered receipt 3 and opened the next";
     EXPECT_EQ(storedRecord(3).size(), 95);

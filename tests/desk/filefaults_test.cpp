@@ -119,7 +119,7 @@ TEST_F(DeskFileFaults, EveryFailedStepOfTheSaveIsToldAndStoresNothing)
         app.click(desk->cmdRegistrera);
         ASSERT_TRUE(dialogs.allAnswersUsed()) << "step " << fault.k;
         ASSERT_EQ(visitFile(), original) << "step " << fault.k;
-        visar(u"kvitto=1401; txtDiagnoskod=K35"_s);
+        visar({.kvitto = u"1401"_s, .txtDiagnoskod = u"K35"_s});
     }
     fault.steps = 0;
     app.click(desk->cmdRegistrera);
@@ -153,7 +153,7 @@ TEST_F(DeskFileFaults, ADamagedVisitFileIsKeptAsideAndToldAtStartUp)
     auto expected = before;
     expected[u"PatBesök.Dat.skadad-261208-0930"_s] = damaged;
     EXPECT_EQ(folderContents(), expected);
-    visar(u"kvitto=6"_s);
+    visar({.kvitto = u"6"_s});
 
     // The registration of receipt 7 writes over the cut record; the copy still holds it, and the
     // file is whole again.

@@ -73,29 +73,29 @@ TEST_F(DeskMenus, WindowEntriesOpenTheirWindowOnceAndDoNothingWhileItIsNotThere)
 TEST_F(DeskMenus, SkattCarriesOneCheckMarkUntilTheNextReset)
 {
     const QByteArray settings = readFile(u"Inställn.txt"_s);
-    visar(u"skatt=F"_s);
+    visar({.skatt = Skatt::F});
     app.chooseMenu(*desk->mnuSkatt[1]);
-    visar(u"skatt=A"_s);
+    visar({.skatt = Skatt::A});
     EXPECT_EQ(desk->värden().Skatt, u"A"_s);
     app.chooseMenu(*desk->mnuSkatt[1]);
-    visar(u"skatt=A"_s); // choosing the checked item keeps it checked
+    visar({.skatt = Skatt::A}); // choosing the checked item keeps it checked
     app.chooseMenu(*desk->mnuSkatt[0]);
-    visar(u"skatt=F"_s);
+    visar({.skatt = Skatt::F});
     EXPECT_EQ(desk->värden().Skatt, u"F"_s);
 
     app.chooseMenu(*desk->mnuSkatt[1]);
     app.pressEnter(); // registers receipt 3 again, as shown
     EXPECT_EQ(field(storedRecord(3), VisitField::Skatt), QByteArray("A"));
     EXPECT_EQ(readFile(u"Inställn.txt"_s), settings);
-    visar(u"skatt=A"_s); // registering does not reset the choice
+    visar({.skatt = Skatt::A}); // registering does not reset the choice
     återaktivera();
-    visar(u"skatt=F"_s);
+    visar({.skatt = Skatt::F});
 
     app.chooseMenu(*desk->mnuSkatt[1]);
     app.click(desk->chkNypost);
     app.pressEnter();
     EXPECT_EQ(field(storedRecord(3), VisitField::Skatt), QByteArray("A"));
-    visar(u"kvitto=4; skatt=F"_s);
+    visar({.kvitto = u"4"_s, .skatt = Skatt::F});
 }
 
 TEST_F(DeskScenario, ASkattInTheSettingsComesBackAtEveryReset)
@@ -104,11 +104,11 @@ TEST_F(DeskScenario, ASkattInTheSettingsComesBackAtEveryReset)
     settings.setChoice(SettingsField::Skatt, false);
     writeSettings(settings);
     start(3);
-    visar(u"skatt=A"_s);
+    visar({.skatt = Skatt::A});
     app.chooseMenu(*desk->mnuSkatt[0]);
-    visar(u"skatt=F"_s);
+    visar({.skatt = Skatt::F});
     app.click(desk->cmdNästa);
-    visar(u"skatt=A"_s);
+    visar({.skatt = Skatt::A});
 }
 
 // The box that goes away is emptied as it is hidden: a half-typed number in it is dropped
@@ -123,28 +123,30 @@ TEST_F(DeskMenus, TheIdentityTypeSwitchesTheRowsWhenChosen)
     const QList<int> before = tops();
     ASSERT_TRUE(app.type(desk->txtPersonnummer, u"191212"_s));
     app.chooseMenu(*desk->mnuIdTyp[1]);
-    visar(u"idtyp=R; rader=.RF; ram=1400; fokus=txtReservnummer; txtPersonnummer="_s);
+    visar({.fokus = &desk->txtReservnummer, .idtyp = IdTyp::R, .ram = 1400, .rader = u".RF"_s,
+           .txtPersonnummer = u""_s});
     EXPECT_TRUE(dialogs.messages().empty()) << "the emptied box passes its check";
 
     ASSERT_TRUE(app.type(desk->txtReservnummer, u"0001010008"_s));
     ASSERT_TRUE(app.type(desk->txtFödelsedatum, u"450101"_s));
     app.chooseMenu(*desk->mnuIdTyp[0]);
-    visar(u"idtyp=P; rader=P..; ram=850; fokus=txtPersonnummer; txtPersonnummer=;"
-          u"txtReservnummer=; txtFödelsedatum="_s);
+    visar({.fokus = &desk->txtPersonnummer, .idtyp = IdTyp::P, .ram = 850, .rader = u"P.."_s,
+           .txtPersonnummer = u""_s, .txtReservnummer = u""_s, .txtFödelsedatum = u""_s});
     EXPECT_EQ(tops(), before);
 
     // "Personnummer" when already checked keeps the typed number, but still empties the reserve
     // fields: activation puts the mark back on "Personnummer" and leaves a reserve number shown.
     ASSERT_TRUE(app.type(desk->txtPersonnummer, u"190001010008"_s));
     app.chooseMenu(*desk->mnuIdTyp[0]);
-    visar(u"idtyp=P; txtPersonnummer=190001010008"_s);
+    visar({.idtyp = IdTyp::P, .txtPersonnummer = u"190001010008"_s});
     app.chooseMenu(*desk->mnuIdTyp[1]);
     ASSERT_TRUE(app.type(desk->txtFödelsedatum, u"450101"_s));
     ASSERT_TRUE(app.type(desk->txtReservnummer, u"0001010008"_s));
     återaktivera();
-    visar(u"idtyp=P; txtReservnummer=0001010008"_s);
+    visar({.idtyp = IdTyp::P, .txtReservnummer = u"0001010008"_s});
     app.chooseMenu(*desk->mnuIdTyp[0]);
-    visar(u"txtReservnummer=; txtFödelsedatum=; rader=P..; fokus=txtPersonnummer"_s);
+    visar({.fokus = &desk->txtPersonnummer, .rader = u"P.."_s, .txtReservnummer = u""_s,
+           .txtFödelsedatum = u""_s});
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
@@ -153,17 +155,19 @@ TEST_F(DeskMenus, TheIdentityTypeSwitchesTheRowsWhenChosen)
 TEST_F(DeskMenus, InfectionControlHidesTheIdentityAndRestoresItFromTheDeskValues)
 {
     app.click(desk->chkSmittskydd);
-    visar(u"chkSmittskydd=1; idtyp=-; idmeny=av; rader=...; txtPersonnummer="_s);
+    visar({.idtyp = IdTyp::Ingen, .idmeny = false, .rader = u"..."_s, .txtPersonnummer = u""_s,
+           .chkSmittskydd = 1});
     EXPECT_EQ(desk->värden().Smittskydd, u"1"_s);
     app.chooseMenu(*desk->mnuIdTyp[1]); // cannot be switched meanwhile
-    visar(u"idtyp=-; rader=..."_s);
+    visar({.idtyp = IdTyp::Ingen, .rader = u"..."_s});
 
     app.click(desk->chkSmittskydd);
-    visar(u"chkSmittskydd=0; idtyp=P; txtPersonnummer=191212121212; rader=P..; ram=850;"
-          u"fokus=txtPersonnummer; idmeny=av"_s); // enabled again only by showing a receipt
+    // The identity menu is enabled again only by showing a receipt.
+    visar({.fokus = &desk->txtPersonnummer, .idtyp = IdTyp::P, .idmeny = false, .ram = 850,
+           .rader = u"P.."_s, .txtPersonnummer = u"191212121212"_s, .chkSmittskydd = 0});
     EXPECT_EQ(desk->värden().Smittskydd, u"0"_s);
     app.click(desk->cmdFöregående);
-    visar(u"idmeny=på"_s);
+    visar({.idmeny = true});
 }
 
 // Ticked on a reserve-number visit, the birth date is emptied and disabled but stays in place.
@@ -172,12 +176,13 @@ TEST_F(DeskMenus, InfectionControlRoundTripOnAReserveNumberVisit)
     writeVisits({visit(1), visit(2), visit(3), reservbesök(4)});
     återaktivera(); // reads the file again
     app.click(desk->cmdNästa);
-    visar(u"kvitto=4; rader=:RF"_s);
+    visar({.kvitto = u"4"_s, .rader = u":RF"_s});
 
     app.click(desk->chkSmittskydd);
-    visar(u"rader=..f; txtFödelsedatum="_s);
+    visar({.rader = u"..f"_s, .txtFödelsedatum = u""_s});
     app.click(desk->chkSmittskydd);
-    visar(u"idtyp=R; txtReservnummer=1234567898; rader=.RF; ram=1400; fokus=txtReservnummer"_s);
+    visar({.fokus = &desk->txtReservnummer, .idtyp = IdTyp::R, .ram = 1400, .rader = u".RF"_s,
+           .txtReservnummer = u"1234567898"_s});
 }
 
 TEST_F(DeskMenus, TheTariffListShowsTheFeeAndSetsTheCode)
@@ -186,7 +191,7 @@ TEST_F(DeskMenus, TheTariffListShowsTheFeeAndSetsTheCode)
              {0, u"100 Kr", u"01"}, {2, u" 50 Kr", u"03"}, {3, u"  0 Kr", u"06"}, {4, u"150 Kr", u"1 "}}) {
         app.select(desk->lstTaxekod, row == 0 ? 1 : 0);
         app.select(desk->lstTaxekod, row);
-        visar(u"lblPatientavgift="_s + QString::fromUtf16(fee));
+        visar({.lblPatientavgift = QString::fromUtf16(fee)});
         EXPECT_EQ(desk->värden().Taxekod, QString::fromUtf16(code));
     }
 }
@@ -201,21 +206,24 @@ TEST_F(DeskMenus, ActivationAndANewReceiptResetTheModes)
     ASSERT_TRUE(app.type(desk->txtReservnummer, u"0001010008"_s));
     återaktivera();
     // The defaults do not hide the voiding field.
-    visar(u"nyreg=N; makulering=syns; skatt=F; idtyp=P; rader=.RF; txtReservnummer=0001010008"_s);
+    visar({.nyreg = NyReg::N, .skatt = Skatt::F, .idtyp = IdTyp::P, .makulering = true,
+           .rader = u".RF"_s, .txtReservnummer = u"0001010008"_s});
 
     app.click(desk->chkSmittskydd);
     app.click(desk->chkEjBetPatAvg);
     återaktivera();
-    visar(u"chkSmittskydd=0; chkEjBetPatAvg=0; txtPersonnummer=191212121212; rader=P..; idtyp=P"_s);
+    visar({.idtyp = IdTyp::P, .rader = u"P.."_s, .txtPersonnummer = u"191212121212"_s,
+           .chkSmittskydd = 0, .chkEjBetPatAvg = 0});
 
     // So does a new receipt; the voiding field stays until the next registration or mode choice.
     app.chooseMenu(*desk->mnuNyReg[1]);
     app.chooseMenu(*desk->mnuSkatt[1]);
     app.click(desk->chkSmittskydd);
     app.click(desk->cmdNästa);
-    visar(u"kvitto=4; nyreg=N; skatt=F; idtyp=P; chkSmittskydd=0; makulering=syns"_s);
+    visar({.kvitto = u"4"_s, .nyreg = NyReg::N, .skatt = Skatt::F, .idtyp = IdTyp::P,
+           .makulering = true, .chkSmittskydd = 0});
     app.chooseMenu(*desk->mnuNyReg[0]);
-    visar(u"makulering=dold"_s);
+    visar({.makulering = false});
 }
 
 } // namespace

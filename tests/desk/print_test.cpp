@@ -106,7 +106,7 @@ TEST_F(DeskScenario, TheReceiptShowsTheDesksValuesAndTheSettingsTrimmed)
     start({visit(1), visit(2, QString(), u"2612"_s, u"03"_s)});
     gåTill(u"1"_s);
     gåTill(u"2"_s);
-    visar(u"txtPersonnummer=; txtBesöksDatum=2612; lblPatientavgift= 50 Kr"_s);
+    visar({.txtPersonnummer = u""_s, .txtBesöksDatum = u"2612"_s, .lblPatientavgift = u" 50 Kr"_s});
     app.click(desk->chkKvitto);
     dialogs.expectMessage(fieldchecks::text::IngetPersonnummer, ui::Answer::Yes);
     app.click(desk->cmdRegistrera);

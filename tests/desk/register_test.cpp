@@ -39,7 +39,7 @@ TEST_F(Register, APersonnummerVisitWithEveryFieldFilled)
                       u"      ", u"261208", u"1", u"1", u"03", u"0", u"B002", u"12345678X01",
                       u"261101", u"02", u" 50", u" 500", u"0000", u"J06  "}));
     // The desk stays on the visit just stored; the table holds what the file holds.
-    visar(u"kvitto=3; txtPersonnummer=191212121212"_s);
+    visar({.kvitto = u"3"_s, .txtPersonnummer = u"191212121212"_s});
     EXPECT_EQ(desk->besök().upperBound(), 3);
     ASSERT_FALSE(screen.changes.empty());
     EXPECT_EQ(screen.changes.front(), ui::Pointer::Hourglass);
@@ -56,7 +56,7 @@ TEST_F(Register, EnterRegistersAfterCheckingTheBoxLeft)
     dialogs.expectMessage(u"OBS! För få tecken!"_s);
     app.pressEnter();
     EXPECT_EQ(visitFile(), before);
-    visar(u"fokus=txtBesöksDatum"_s);
+    visar({.fokus = &desk->txtBesöksDatum});
 
     ASSERT_TRUE(app.type(desk->txtBesöksDatum, u"261207"_s));
     app.pressEnter();
@@ -78,7 +78,7 @@ TEST_F(Register, WithoutAPersonnummerTheQuestionComesFirst)
     EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::YesNo);
     EXPECT_EQ(dialogs.messages()[0].title, u"Vilmer 6.02"_s);
     EXPECT_EQ(visitFile(), before);
-    visar(u"fokus=txtPersonnummer"_s);
+    visar({.fokus = &desk->txtPersonnummer});
     EXPECT_EQ(screen.pointer, ui::Pointer::Default);
 
     app.chooseMenu(*desk->mnuIdTyp[1]);
@@ -140,7 +140,7 @@ TEST_F(Register, AFailedPrintLeavesTheVisitStoredAndTheDeskUsable)
     app.click(desk->cmdRegistrera);
     EXPECT_EQ(dialogs.messages().at(0).icon, ui::Icon::None);
     EXPECT_EQ(visitFile().size(), 3 * 95);
-    visar(u"kvitto=4"_s); // the next receipt opens
+    visar({.kvitto = u"4"_s}); // the next receipt opens
     EXPECT_EQ(screen.pointer, ui::Pointer::Default);
 }
 
@@ -156,7 +156,7 @@ TEST_F(Register, TheReceiptNumberIsStoredByItsValue)
         SCOPED_TRACE(QString::fromUtf16(answer).toStdString());
         gåTill(u"1"_s);
         gåTill(QString::fromUtf16(answer));
-        visar(u"kvitto="_s + QString::fromUtf16(answer));
+        visar({.kvitto = QString::fromUtf16(answer)});
         app.pressEnter();
         EXPECT_EQ(visitFile(), original) << "receipt " << receipt << " stored as it was";
     }
@@ -201,9 +201,9 @@ TEST_F(NyPost, OpensTheNextReceiptWhileTheTableEndsAtNAndTheDuplicateWarningWait
     EXPECT_EQ(visitFile().left(120 * 95), original);
     EXPECT_EQ(desk->besök().upperBound(), 121) << "the table is what the file holds";
     // The new receipt starts with the defaults and the previous visit's date, and has no next.
-    visar(u"kvitto=122; txtPersonnummer=; txtBesöksDatum=261209"_s);
+    visar({.kvitto = u"122"_s, .txtPersonnummer = u""_s, .txtBesöksDatum = u"261209"_s});
     app.click(desk->cmdNästa);
-    visar(u"kvitto=122"_s);
+    visar({.kvitto = u"122"_s});
 
     // Receipt 121 holds this personnummer on this date; but the desk is one beyond the table's
     // end, so nothing is compared.
@@ -228,9 +228,9 @@ TEST_F(NyPost, OpensTheNextReceiptWhileTheTableEndsAtNAndTheDuplicateWarningWait
     EXPECT_EQ(storedRecord(122).mid(90, 5), QByteArray("Z00  "));
 
     // From the open receipt beyond the table, "Föregående" shows the last stored one.
-    visar(u"kvitto=123"_s);
+    visar({.kvitto = u"123"_s});
     app.click(desk->cmdFöregående);
-    visar(u"kvitto=122; txtDiagnoskod=Z00"_s);
+    visar({.kvitto = u"122"_s, .txtDiagnoskod = u"Z00"_s});
 }
 
 // Re-registering receipt k shortens the table to k; the file keeps the later visits, and "Ny post"
@@ -246,7 +246,7 @@ TEST_F(NyPost, AfterAnOlderReceiptOpensOneAfterTheLastRecordOfTheFile)
     EXPECT_EQ(visitFile().mid(3 * 95), original.mid(3 * 95));
     EXPECT_EQ(field(storedRecord(3), VisitField::Åtgärd), QByteArray("C003"));
     EXPECT_EQ(desk->besök().upperBound(), 120) << "read back whole";
-    visar(u"kvitto=3"_s);
+    visar({.kvitto = u"3"_s});
 
     ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"B99"_s));
     app.click(desk->chkNypost);
@@ -255,7 +255,7 @@ TEST_F(NyPost, AfterAnOlderReceiptOpensOneAfterTheLastRecordOfTheFile)
     EXPECT_EQ(visitFile().left(2 * 95), original.left(2 * 95));
     EXPECT_EQ(field(storedRecord(3), VisitField::Diagnoskod), QByteArray("B99  "));
     EXPECT_EQ(visitFile().mid(3 * 95), original.mid(3 * 95)) << "receipts 4 to 120 untouched";
-    visar(u"kvitto=121; txtBesöksDatum=261209"_s); // the date of the file's last visit
+    visar({.kvitto = u"121"_s, .txtBesöksDatum = u"261209"_s}); // the date of the file's last visit
 
     typeAndLeave(desk->txtPersonnummer, u"190001010008"_s);
     app.click(desk->chkNypost);
@@ -294,12 +294,12 @@ TEST_F(NyPost, AFailedSaveStoresNothingPrintsNothingAndOpensNothing)
         << "no temporary file left: " << QDir(dir.path()).entryList().join(u' ').toStdString();
     EXPECT_TRUE(printer.documents().empty());
     EXPECT_TRUE(printer.pending().empty());
-    visar(u"kvitto=4"_s); // no new receipt opened
+    visar({.kvitto = u"4"_s}); // no new receipt opened
     EXPECT_EQ(desk->besök().upperBound(), 3) << "the table was read back";
     EXPECT_EQ(screen.pointer, ui::Pointer::Default);
 
     // The desk kept what was typed: once the fault is gone the same visit registers.
-    visar(u"txtDiagnoskod=K35"_s);
+    visar({.txtDiagnoskod = u"K35"_s});
     app.click(desk->chkNypost);
     app.click(desk->chkKvitto);
     app.click(desk->cmdRegistrera);

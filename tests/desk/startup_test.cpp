@@ -42,16 +42,18 @@ TEST_F(DeskStartup, ShowsTheLastOf120ReceiptsWithTheClinicsDefaultsAndComesBackT
     EXPECT_EQ(program.AntalÅtgärder, 3);
     // The activation applies the settings after showing the receipt: the default codes win over
     // the receipt's own ("01", "A001"); the settings' vikarie code keeps its 5 blanks.
-    visar(u"kvitto=120; txtBesöksDatum=261209; txtPersonnummer=191212121212; fokus=txtPersonnummer;"
-          u"lstTaxekod=1; lblPatientavgift=200 Kr; lstÅtgärd=0; lstRemissTill=0;"
-          u"txtKombikakod=12345ABCD67; txtVikKomkod=     ; nyreg=N; skatt=F; idtyp=P;"
-          u"optBesök(0)=1; chkSmittskydd=0; makulering=dold"_s);
+    visar({.kvitto = u"120"_s, .fokus = &desk->txtPersonnummer, .nyreg = NyReg::N,
+           .skatt = Skatt::F, .idtyp = IdTyp::P, .makulering = false,
+           .txtPersonnummer = u"191212121212"_s, .txtBesöksDatum = u"261209"_s,
+           .txtKombikakod = u"12345ABCD67"_s, .txtVikKomkod = u"     "_s, .lstTaxekod = 1,
+           .lstÅtgärd = 0, .lstRemissTill = 0, .chkSmittskydd = 0, .optBesök0 = 1,
+           .lblPatientavgift = u"200 Kr"_s});
     EXPECT_EQ(folderContents(), before) << "starting writes nothing when every file is there";
 
     gåTill(u"3"_s);
-    visar(u"kvitto=3; txtBesöksDatum=261204"_s);
+    visar({.kvitto = u"3"_s, .txtBesöksDatum = u"261204"_s});
     återaktivera();
-    visar(u"kvitto=120; txtBesöksDatum=261209"_s);
+    visar({.kvitto = u"120"_s, .txtBesöksDatum = u"261209"_s});
 }
 
 // "Nästa" on the last receipt opens the next one in memory only, with the previous visit's date.
@@ -65,8 +67,9 @@ TEST_F(DeskStartup, NästaOnTheLastReceiptOpensAReceiptThatOutlivesOneActivation
     EXPECT_EQ(desk->besök().upperBound(), 121);
     EXPECT_FALSE(desk->besök()[121].isStoredReceipt());
     // The empty receipt empties the fields, then the defaults fill theirs.
-    visar(u"kvitto=121; txtBesöksDatum=261209; txtPersonnummer=; txtDiagnoskod=;"
-          u"txtKombikakod=12345ABCD67; lstTaxekod=1; fokus=txtPersonnummer"_s);
+    visar({.kvitto = u"121"_s, .fokus = &desk->txtPersonnummer, .txtPersonnummer = u""_s,
+           .txtBesöksDatum = u"261209"_s, .txtKombikakod = u"12345ABCD67"_s, .txtDiagnoskod = u""_s,
+           .lstTaxekod = 1});
     const QStringList open = bild();
     app.click(desk->cmdNästa);
     EXPECT_EQ(desk->besök().upperBound(), 121);
@@ -77,12 +80,12 @@ TEST_F(DeskStartup, NästaOnTheLastReceiptOpensAReceiptThatOutlivesOneActivation
     ASSERT_TRUE(app.type(desk->txtPersonnummer, u"190001010008"_s));
     återaktivera();
     // Still the open receipt, what was typed stays, the defaults are applied again.
-    visar(u"kvitto=121; skatt=F; txtPersonnummer=190001010008"_s);
+    visar({.kvitto = u"121"_s, .skatt = Skatt::F, .txtPersonnummer = u"190001010008"_s});
     EXPECT_EQ(desk->besök().upperBound(), 120);
     app.click(desk->cmdNästa); // beyond the table there is no next receipt either
-    visar(u"kvitto=121"_s);
+    visar({.kvitto = u"121"_s});
     återaktivera();
-    visar(u"kvitto=120; txtPersonnummer=191212121212"_s);
+    visar({.kvitto = u"120"_s, .txtPersonnummer = u"191212121212"_s});
     EXPECT_EQ(folderContents(), before) << "a new receipt exists only in memory";
 }
 
@@ -90,7 +93,8 @@ TEST_F(DeskStartup, OnAReserveNumberReceiptTheFocusIsInTheReserveNumber)
 {
     start({visit(1), reservbesök(2)});
     // The defaults put the check mark back on "Personnummer"; the boxes stay as they are.
-    visar(u"fokus=txtReservnummer; rader=:RF; txtReservnummer=1234567898; idtyp=P"_s);
+    visar({.fokus = &desk->txtReservnummer, .idtyp = IdTyp::P, .rader = u":RF"_s,
+           .txtReservnummer = u"1234567898"_s});
 }
 
 TEST_F(DeskStartup, AnEmptyVisitFileStartsOnANewReceipt1WhereTheFirstVisitIsStored)
@@ -101,13 +105,14 @@ TEST_F(DeskStartup, AnEmptyVisitFileStartsOnANewReceipt1WhereTheFirstVisitIsStor
     EXPECT_FALSE(desk->startFailed());
     EXPECT_EQ(desk->besök().upperBound(), 0) << "the open receipt lives on the desk only";
     EXPECT_EQ(desk->caption(), u"Kassaprogram för Läkare Ver 6.02"_s);
-    visar(u"kvitto=1; txtBesöksDatum=; txtPersonnummer=; txtKombikakod=12345ABCD67; lstTaxekod=1;"
-          u"lblPatientavgift=200 Kr; nyreg=N; makulering=dold; fokus=txtPersonnummer"_s);
+    visar({.kvitto = u"1"_s, .fokus = &desk->txtPersonnummer, .nyreg = NyReg::N,
+           .makulering = false, .txtPersonnummer = u""_s, .txtBesöksDatum = u""_s,
+           .txtKombikakod = u"12345ABCD67"_s, .lstTaxekod = 1, .lblPatientavgift = u"200 Kr"_s});
     app.click(desk->cmdNästa);
     app.click(desk->cmdFöregående);
     återaktivera();
     gåTill(u"1"_s, u"OBS! Det finns inga registrerade kvitton ännu!"_s);
-    visar(u"kvitto=1"_s);
+    visar({.kvitto = u"1"_s});
     // The opening of the missing visit file created it, empty; nothing else was written.
     auto created = before;
     created[u"PatBesök.Dat"_s] = QByteArray();
@@ -152,7 +157,7 @@ TEST_P(DeskStartFailure, EndsAfterAMessageNamingTheFileAndWritesNothing)
 
     EXPECT_TRUE(desk->startFailed());
     EXPECT_EQ(dialogs.messages().size(), 1u);
-    visar(u"kvitto=0"_s); // the activation does nothing
+    visar({.kvitto = u"0"_s}); // the activation does nothing
     EXPECT_EQ(folderContents(), before);
 }
 
@@ -172,7 +177,7 @@ TEST_F(DeskStartup, AFirstStartWritesTheDefaultSettings)
     EXPECT_EQ(readFile(u"Inställn.txt"_s), first.bytes().toByteArray() + "\r\n");
     EXPECT_EQ(program.Inställningar, first);
     EXPECT_EQ(desk->caption(), u"Kassaprogram för Läkare Ver 6.02"_s);
-    visar(u"lstTaxekod=0; lblPatientavgift=100 Kr; txtKombikakod=           "_s);
+    visar({.txtKombikakod = u"           "_s, .lstTaxekod = 0, .lblPatientavgift = u"100 Kr"_s});
 }
 
 // The display and the activation read both code files again; one that is gone is told once per
@@ -187,7 +192,7 @@ TEST_F(DeskStartup, CodeFilesGoneLaterAreToldOnceAndTheTablesAreKept)
     dialogs.expectMessage(åtgärdFel());
     dialogs.expectMessage(taxaFel());
     app.chooseMenu(desk->mnuGåTill);
-    visar(u"kvitto=2; lstÅtgärd=2; lstTaxekod=2; lblPatientavgift= 50 Kr"_s);
+    visar({.kvitto = u"2"_s, .lstTaxekod = 2, .lstÅtgärd = 2, .lblPatientavgift = u" 50 Kr"_s});
     EXPECT_EQ(desk->åtgärder().count(), 3);
     EXPECT_EQ(desk->taxor().count(), 5);
 
@@ -197,7 +202,7 @@ TEST_F(DeskStartup, CodeFilesGoneLaterAreToldOnceAndTheTablesAreKept)
     dialogs.expectMessage(taxaFel());
     återaktivera();
     EXPECT_EQ(dialogs.messages().size(), 2u);
-    visar(u"kvitto=4; lblPatientavgift=200 Kr"_s); // the kept table still gives fees
+    visar({.kvitto = u"4"_s, .lblPatientavgift = u"200 Kr"_s}); // the kept table still gives fees
     EXPECT_EQ(desk->lstTaxekod.listCount(), 5);
     EXPECT_FALSE(QFile::exists(path(u"Taxa.txt"_s))) << "nothing writes a code file";
     EXPECT_FALSE(QFile::exists(path(u"Åtgärd.txt"_s)));
@@ -218,9 +223,9 @@ TEST_F(DeskStartup, ChangedSettingsAreReadAtGotFocusAndAppliedAtTheNextActivatio
         EXPECT_EQ(program.Inställningar, settings);
     };
     ändra([](SettingsRecord& r) { r.setText(SettingsField::Kombikakod, u"99999XXXX99"_s); });
-    visar(u"txtKombikakod=12345ABCD67"_s);
+    visar({.txtKombikakod = u"12345ABCD67"_s});
     återaktivera();
-    visar(u"txtKombikakod=99999XXXX99"_s);
+    visar({.txtKombikakod = u"99999XXXX99"_s});
 
     for (const auto& [yrke, title, bredd, till] : std::initializer_list<std::tuple<const char*, const char16_t*, int, bool>>{
              {"0 ", u"Kassaprogram för Sjukgymnaster Ver 6.02", 2445, false},
@@ -250,9 +255,9 @@ TEST_F(DeskStartup, ChangedSettingsAreReadAtGotFocusAndAppliedAtTheNextActivatio
              {"-1", "-1"}, {"3 ", "99"}, {"  ", "  "}, {"x ", "1x"}}) {
         SCOPED_TRACE(std::string(åtgärd) + "|" + taxekod);
         rader("2 ", "4 ");
-        visar(u"lstÅtgärd=2; lstTaxekod=4; lblPatientavgift=150 Kr"_s);
+        visar({.lstTaxekod = 4, .lstÅtgärd = 2, .lblPatientavgift = u"150 Kr"_s});
         rader(åtgärd, taxekod);
-        visar(u"lstÅtgärd=-1; lstTaxekod=-1; lblPatientavgift="_s);
+        visar({.lstTaxekod = -1, .lstÅtgärd = -1, .lblPatientavgift = u""_s});
     }
     EXPECT_TRUE(dialogs.messages().empty());
 }

@@ -19,17 +19,18 @@ protected:
 TEST_F(DeskVoiding, MakuleringShowsTheFieldAndNyregistreringHidesIt)
 {
     start(3);
-    visar(u"makulering=dold"_s);
+    visar({.makulering = false});
     ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"J101"_s));
     const QString number = desk->txtMakulering.text();
 
     app.chooseMenu(*desk->mnuNyReg[1]);
-    visar(u"nyreg=M; makulering=syns; lblMakulering=Maku&lerat kvittonr:; fokus=txtDiagnoskod;"
-          u"txtMakulering="_s + number); // neither the focus nor the number is touched
+    // Neither the focus nor the number is touched.
+    visar({.fokus = &desk->txtDiagnoskod, .nyreg = NyReg::M, .makulering = true,
+           .txtMakulering = number, .lblMakulering = u"Maku&lerat kvittonr:"_s});
     EXPECT_EQ(desk->värden().Registreringstyp, u"2"_s);
     ASSERT_TRUE(app.type(desk->txtMakulering, u"9"_s));
     app.chooseMenu(*desk->mnuNyReg[0]);
-    visar(u"nyreg=N; makulering=dold"_s);
+    visar({.nyreg = NyReg::N, .makulering = false});
     EXPECT_EQ(desk->värden().Registreringstyp, u"1"_s);
 
     // Registration mode asks nothing, whatever the voiding field holds.
@@ -57,8 +58,8 @@ TEST_F(DeskVoiding, TheNumberIsCheckedOnLeavingTheBox)
         if (!message.isEmpty())
             dialogs.expectMessage(message);
         EXPECT_EQ(app.focusByUser(desk->txtDiagnoskod), message.isEmpty());
-        visar(u"txtMakulering="_s + typed + u"; fokus="_s
-              + (message.isEmpty() ? u"txtDiagnoskod"_s : u"txtMakulering"_s));
+        visar({.fokus = message.isEmpty() ? &desk->txtDiagnoskod : &desk->txtMakulering,
+               .txtMakulering = typed});
         for (const auto& shown : dialogs.messages()) {
             EXPECT_EQ(shown.buttons, ui::Buttons::Ok);
             EXPECT_EQ(shown.icon, ui::Icon::None);
@@ -97,21 +98,24 @@ class DeskVoidingF3 : public DeskVoidingReserve, public ::testing::WithParamInte
 // on the desk and the voiding mode stay.
 TEST_P(DeskVoidingF3, CopiesAReserveNumberVisitOntoTheDesk)
 {
-    app.keyDown(F3, GetParam());
-    visar(u"txtMakulering=2; txtDiagnoskod=J101; nyreg=M; makulering=syns; kvitto=4;"
-          u"idtyp=R; txtReservnummer=0001010008; txtFödelsedatum=450101; txtPersonnummer=;"
-          u"rader=:RF; ram=1400; fokus=txtReservnummer; txtBesöksDatum=261115;"
-          u"txtRemissFrån=12345678A90; skatt=A; optBesök(1)=1; chkAkutbesök=1; chkEjBetPatAvg=1;"
-          u"lstTaxekod=2; lblPatientavgift= 50 Kr; lstÅtgärd=2; lstRemissTill=2"_s);
+    app.keyDown(tangent::F3, GetParam());
+    visar({.kvitto = u"4"_s, .fokus = &desk->txtReservnummer, .nyreg = NyReg::M, .skatt = Skatt::A,
+           .idtyp = IdTyp::R, .makulering = true, .ram = 1400, .rader = u":RF"_s,
+           .txtPersonnummer = u""_s, .txtReservnummer = u"0001010008"_s,
+           .txtFödelsedatum = u"450101"_s, .txtBesöksDatum = u"261115"_s,
+           .txtRemissFrån = u"12345678A90"_s, .txtDiagnoskod = u"J101"_s, .txtMakulering = u"2"_s,
+           .lstTaxekod = 2, .lstÅtgärd = 2, .lstRemissTill = 2, .chkAkutbesök = 1,
+           .chkEjBetPatAvg = 1, .optBesök1 = 1, .lblPatientavgift = u" 50 Kr"_s});
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
 // The shift state is not looked at: Shift, Ctrl and Alt with F3 act as F3.
-INSTANTIATE_TEST_SUITE_P(Skiftlagen, DeskVoidingF3, ::testing::Values(0, 1, 2, 4, 7));
+INSTANTIATE_TEST_SUITE_P(Skiftlagen, DeskVoidingF3, ::testing::Values(0, ui::keys::Shift, ui::keys::Ctrl, ui::keys::Alt,
+                                           ui::keys::Shift | ui::keys::Ctrl | ui::keys::Alt));
 
 TEST_F(DeskVoidingReserve, TheVoidingCarriesTheVisitsIdentityAndCodes)
 {
-    app.keyDown(F3);
+    app.keyDown(tangent::F3);
     dialogs.expectMessage(fieldchecks::text::IngetPersonnummer, ui::Answer::Yes);
     app.pressEnter();
 
@@ -127,7 +131,7 @@ TEST_F(DeskVoidingReserve, TheVoidingCarriesTheVisitsIdentityAndCodes)
 TEST_F(DeskVoidingReserve, OtherKeysArePassedOnAndChangeNothing)
 {
     const QStringList before = bild();
-    for (int key : {113, 115, 65, 48}) { // F2, F4, "A", "0"
+    for (int key : {ui::keys::F1 + 1, ui::keys::F1 + 3, int(u'A'), int(u'0')}) { // F2, F4
         int code = key;
         app.runEvent([&] { desk->txtMakulering.KeyDown(code, 0); }); // the box's key event
         EXPECT_EQ(code, key);
@@ -147,15 +151,16 @@ TEST_F(DeskVoiding, F3WithAnythingButAnEntryOfTheTableIsIgnored)
         desk->txtMakulering.setText(QString::fromUtf16(text)); // leaving would refuse letters
         ASSERT_TRUE(app.focusByUser(desk->txtMakulering));
         const QStringList before = bild();
-        app.keyDown(F3);
+        app.keyDown(tangent::F3);
         EXPECT_EQ(bild(), before) << QString::fromUtf16(text).toStdString() << diff(before, bild());
     }
     EXPECT_TRUE(dialogs.messages().empty());
 
     // The open receipt itself is an entry: its empty record is copied.
     ASSERT_TRUE(app.type(desk->txtMakulering, u"4"_s));
-    app.keyDown(F3);
-    visar(u"txtPersonnummer=; txtBesöksDatum=; txtMakulering=4; nyreg=M"_s);
+    app.keyDown(tangent::F3);
+    visar({.nyreg = NyReg::M, .txtPersonnummer = u""_s, .txtBesöksDatum = u""_s,
+           .txtMakulering = u"4"_s});
 }
 
 // Without F3 the voiding record holds what the desk shows, with the voided receipt's number.
@@ -178,7 +183,7 @@ TEST_F(DeskVoiding, AVoidingRecordCarriesTheVoidedNumber)
 
     // The desk stays in voiding mode on the voiding record; registering again replaces it,
     // without a question about the earlier voiding, which is the very record being replaced.
-    visar(u"kvitto=13; nyreg=M; makulering=syns"_s);
+    visar({.kvitto = u"13"_s, .nyreg = NyReg::M, .makulering = true});
     ASSERT_TRUE(app.type(desk->txtDiagnoskod, u"K30"_s));
     app.pressEnter();
     EXPECT_EQ(visitFile().size(), 13 * 95);
@@ -196,7 +201,7 @@ TEST_F(DeskVoiding, DuplicateWarningAndReceiptAfterF3)
     app.click(desk->chkKvitto);
     öppnaMakulering();
     ASSERT_TRUE(app.type(desk->txtMakulering, u"12"_s));
-    app.keyDown(F3);
+    app.keyDown(tangent::F3);
     ASSERT_EQ(focusName(), u"txtPersonnummer"_s);
     dialogs.expectMessage(fieldchecks::text::Dubblett);
     app.click(desk->cmdRegistrera);
@@ -220,8 +225,9 @@ TEST_F(DeskVoiding, LeadingZerosNameTheReceiptByItsValue)
     öppnaMakulering();
     ASSERT_EQ(kvitto(), u"12"_s);
     ASSERT_TRUE(app.type(desk->txtMakulering, u"000000010"_s));
-    app.keyDown(F3);
-    visar(u"txtBesöksDatum=261211; txtPersonnummer=191212121212; txtMakulering=000000010"_s);
+    app.keyDown(tangent::F3);
+    visar({.txtPersonnummer = u"191212121212"_s, .txtBesöksDatum = u"261211"_s,
+           .txtMakulering = u"000000010"_s});
     app.pressEnter();
 
     ASSERT_EQ(visitFile().size(), 12 * 95);
@@ -247,7 +253,7 @@ TEST_F(DeskVoiding, ANumberAboveTheLastReceiptIsRefused)
         EXPECT_FALSE(app.focusByUser(desk->txtDiagnoskod));
         dialogs.expectMessage(u"OBS! Det högsta kvittonumret är 32767!"_s);
         app.pressEnter();
-        visar(u"fokus=txtMakulering; txtMakulering="_s + typed);
+        visar({.fokus = &desk->txtMakulering, .txtMakulering = typed});
         EXPECT_EQ(visitFile(), before);
         for (const auto& shown : dialogs.messages())
             EXPECT_EQ(shown.buttons, ui::Buttons::Ok);
@@ -274,7 +280,7 @@ TEST_F(DeskVoiding, AnEmptyNumberPassesTheCheckAndAVoidingOfNothingIsAskedFor)
     EXPECT_EQ(field(storedRecord(4), VisitField::Kvittonummer), QByteArray(8, ' '));
     // Its Kvittonummer is no number: the desk treats it as an empty record, still open.
     app.click(desk->cmdNästa);
-    visar(u"kvitto=4"_s);
+    visar({.kvitto = u"4"_s});
 }
 
 // --- The questions before a doubtful voiding ---
@@ -310,7 +316,7 @@ TEST_P(DeskVoidingQuestions, ComeBeforeAnythingIsStored)
     EXPECT_EQ(dialogs.messages()[0].title, ui::AppTitle);
     EXPECT_EQ(screen.pointer, ui::Pointer::Default);
     EXPECT_EQ(visitFile(), before) << "nothing is stored";
-    visar(u"fokus=txtMakulering; kvitto=7; txtMakulering="_s + number);
+    visar({.kvitto = u"7"_s, .fokus = &desk->txtMakulering, .txtMakulering = number});
 
     dialogs.expectMessage(question, ui::Answer::Yes);
     app.click(desk->cmdRegistrera);
@@ -346,7 +352,7 @@ TEST_F(DeskVoiding, VoidingTheReceiptShownIsAskedForFirst)
     dialogs.expectMessage(question, ui::Answer::No);
     app.pressEnter();
     EXPECT_EQ(visitFile(), before);
-    visar(u"fokus=txtMakulering"_s);
+    visar({.fokus = &desk->txtMakulering});
 
     dialogs.expectMessage(question, ui::Answer::Yes);
     app.pressEnter();

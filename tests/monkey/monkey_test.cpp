@@ -12,6 +12,7 @@
 #include "data/settingsrecord.h"
 #include "support/fakes.h"
 #include "ui/application.h"
+#include "ui/keys.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -182,7 +183,7 @@ public:
             return u"Esc"_s;
         case 11: {
             const int shift = int(m_rng() % 8);
-            m_app->keyDown(m_rng() % 2 ? 114 : int(u'A' + m_rng() % 26), shift);
+            m_app->keyDown(m_rng() % 2 ? ui::keys::F3 : int(u'A' + m_rng() % 26), shift);
             return u"key with shift %1"_s.arg(shift);
         }
         case 12: {

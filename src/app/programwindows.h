@@ -2,6 +2,7 @@
 
 #include "data/program.h"
 #include "desk/frmKassa.h"
+#include "reports/frmSamlingsräkning.h"
 #include "ui/application.h"
 
 #include <memory>
@@ -19,12 +20,17 @@ public:
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     frmKassa& desk() { return m_desk; }
+    // The collective-invoice window, once it has been opened (null before).
+    frmSamlingsräkning* samlingsräkning() { return m_samlingsräkning.get(); }
 
     // Loads, shows and activates the desk.
     void start();
 
 private:
+    void visaSamlingsräkning();
+
     ui::Application& m_app;
     Program& m_program;
     frmKassa m_desk;
+    std::unique_ptr<frmSamlingsräkning> m_samlingsräkning;
 };

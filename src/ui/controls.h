@@ -104,12 +104,34 @@ private:
     Control* m_captionLabel = nullptr;
 };
 
+enum class Alignment { Left, Right, Center };
+
 class Label : public Control {
 public:
     Label(Form& form, QString name, Control* container = nullptr);
     std::function<void()> Change; // the caption got a new text
+
+    // Background colours besides 0xRRGGBB: the window's own, and the system's colour for the
+    // inside of a box.
+    static constexpr int FormBackground = -1;
+    static constexpr int WindowBackground = -2;
+
+    // How the label is drawn: where its caption stands, a sunken border, and its background.
+    // Set when the form builds its controls.
+    Alignment alignment() const { return m_alignment; }
+    void setAlignment(Alignment alignment) { m_alignment = alignment; }
+    bool bordered() const { return m_bordered; }
+    void setBordered(bool bordered) { m_bordered = bordered; }
+    int backColor() const { return m_backColor; }
+    void setBackColor(int rgb) { m_backColor = rgb; }
+
 protected:
     void captionChanged() override;
+
+private:
+    Alignment m_alignment = Alignment::Left;
+    bool m_bordered = false;
+    int m_backColor = FormBackground;
 };
 
 class TextBox : public Control {

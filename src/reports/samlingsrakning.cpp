@@ -3,7 +3,6 @@
 #include "data/numbers.h"
 
 #include <QHash>
-#include <QLocale>
 
 #include <cmath>
 #include <cstring>
@@ -91,7 +90,7 @@ std::optional<double> belopp(const QString& text)
     QString s = text.trimmed();
     s.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
-    const double value = QLocale::c().toDouble(s, &ok);
+    const double value = s.toDouble(&ok); // the C locale's way: "." is the decimal point
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;

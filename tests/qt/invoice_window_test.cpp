@@ -65,6 +65,16 @@ TEST_F(QtInvoice, OpensBesideTheDeskShowsAndPrintsTheTotals)
     EXPECT_EQ(qobject_cast<QPushButton*>(window->widgetOf(f->cmdSkrivUt))->text(),
               u"Skriv ut på skrivare"_s);
 
+    // The results in sunken boxes, numbers at the right; the captions on light grey.
+    const auto* summa = qobject_cast<QLabel*>(window->widgetOf(f->lblSummaErsättning));
+    const auto* rubrik = qobject_cast<QLabel*>(window->widgetOf(f->Label5));
+    ASSERT_TRUE(summa && rubrik);
+    EXPECT_TRUE(summa->alignment() & Qt::AlignRight);
+    EXPECT_EQ(summa->frameShadow(), QFrame::Sunken);
+    EXPECT_TRUE(rubrik->alignment() & Qt::AlignRight);
+    EXPECT_EQ(rubrik->palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_EQ(qobject_cast<QLabel*>(window->widgetOf(f->Label1))->frameShape(), QFrame::NoFrame);
+
     user::type(window->widgetOf(f->txtFrom), u"1"_s);
     user::tab(window->widgetOf(f->txtFrom));
     user::type(window->widgetOf(f->txtTom), u"3"_s);

@@ -111,7 +111,22 @@ QWidget* FormWindow::create(Control& control, QWidget* parent)
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // How the form draws the label: where the caption stands, a sunken border, a background.
+        const auto& model = static_cast<const Label&>(control);
+        const Qt::Alignment across = model.alignment() == Alignment::Right    ? Qt::AlignRight
+                                     : model.alignment() == Alignment::Center ? Qt::AlignHCenter
+                                                                              : Qt::AlignLeft;
+        label->setAlignment(across | Qt::AlignTop);
+        if (model.bordered())
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (model.backColor() != Label::FormBackground) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::Window, model.backColor() == Label::WindowBackground
+                                                   ? palette.color(QPalette::Base)
+                                                   : QColor(QRgb(model.backColor())));
+            label->setPalette(palette);
+            label->setAutoFillBackground(true);
+        }
         widget = label;
         break;
     }

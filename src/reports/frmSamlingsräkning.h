@@ -48,7 +48,8 @@ public:
     ui::CommandButton& cmdSkrivUt;
     ui::CommandButton& cmdAvbryt;
 
-    // --- Handlers ---
+private:
+    // --- Handlers, run by the window layer as the user acts ---
     void cmdRäkna_Click();
     void cmdSkrivUt_Click();
     void cmdAvbryt_Click();
@@ -61,12 +62,6 @@ public:
     void VisaSamlingsräkning();
     void SkrivUtSamlingsräkning();
 
-    // The copies the window computes from (read by tests).
-    const VisitTable& besök() const { return m_besök; }
-    const TariffTable& taxor() const { return m_taxor; }
-    const ProcedureTable& åtgärder() const { return m_åtgärder; }
-
-private:
     // The five labels that show the results.
     std::array<ui::Label*, 5> resultat()
     {

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -108,11 +109,10 @@ QWidget* FormWindow::create(Control& control, QWidget* parent)
     QWidget* widget = nullptr;
     switch (control.kind()) {
     case ControlKind::Label: {
+        const auto& model = static_cast<const Label&>(control);
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        // How the form draws the label: where the caption stands, a sunken border, a background.
-        const auto& model = static_cast<const Label&>(control);
         const Qt::Alignment across = model.alignment() == Alignment::Right    ? Qt::AlignRight
                                      : model.alignment() == Alignment::Center ? Qt::AlignHCenter
                                                                               : Qt::AlignLeft;
@@ -120,12 +120,12 @@ QWidget* FormWindow::create(Control& control, QWidget* parent)
         if (model.bordered())
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (model.backColor() != Label::FormBackground) {
+            label->setAutoFillBackground(true);
             QPalette palette = label->palette();
             palette.setColor(QPalette::Window, model.backColor() == Label::WindowBackground
                                                    ? palette.color(QPalette::Base)
-                                                   : QColor(QRgb(model.backColor())));
+                                                   : QColor::fromRgb(QRgb(model.backColor())));
             label->setPalette(palette);
-            label->setAutoFillBackground(true);
         }
         widget = label;
         break;

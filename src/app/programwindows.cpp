@@ -9,6 +9,7 @@ ProgramWindows::ProgramWindows(ui::Application& app, Program& program)
 {
     m_desk.visaInställningar = [this] { visaInställningar(); };
     m_desk.visaARV = [this] { visaARV(); };
+    m_desk.visaSamlingsräkning = [this] { visaSamlingsräkning(); };
 }
 
 ProgramWindows::~ProgramWindows() = default;
@@ -42,4 +43,12 @@ void ProgramWindows::visaARV()
     if (!m_arv)
         m_arv = std::make_unique<frmARV>(m_app, m_program);
     m_app.show(*m_arv);
+}
+
+// Closing the window unloads it but keeps the instance, so the next opening shows the same one.
+void ProgramWindows::visaSamlingsräkning()
+{
+    if (!m_samlingsräkning)
+        m_samlingsräkning = std::make_unique<frmSamlingsräkning>(m_app, m_program);
+    m_app.show(*m_samlingsräkning);
 }

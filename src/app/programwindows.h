@@ -4,6 +4,7 @@
 #include "desk/frmKassa.h"
 #include "settings/frmInställningar.h"
 #include "reports/frmARV.h"
+#include "reports/frmSamlingsräkning.h"
 #include "ui/application.h"
 
 #include <functional>
@@ -26,6 +27,8 @@ public:
     frmInställningar* inställningar() { return m_inställningar.get(); }
     // The ARV window, once it has been opened (null before).
     frmARV* arv() { return m_arv.get(); }
+    // The collective-invoice window, once it has been opened (null before).
+    frmSamlingsräkning* samlingsräkning() { return m_samlingsräkning.get(); }
 
     // Loads, shows and activates the desk. On a first start (no settings file in the folder
     // yet) the settings window then opens over it, so that the clinic enters its own data
@@ -40,10 +43,12 @@ public:
 
 private:
     void visaARV();
+    void visaSamlingsräkning();
 
     ui::Application& m_app;
     Program& m_program;
     frmKassa m_desk;
     std::unique_ptr<frmInställningar> m_inställningar;
     std::unique_ptr<frmARV> m_arv;
+    std::unique_ptr<frmSamlingsräkning> m_samlingsräkning;
 };

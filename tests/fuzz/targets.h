@@ -12,5 +12,7 @@ QString visitFile(QByteArrayView bytes);     // PatBesök.Dat
 QString settingsFile(QByteArrayView bytes);  // Inställn.txt
 QString tariffFile(QByteArrayView bytes);    // Taxa.txt
 QString procedureFile(QByteArrayView bytes); // Åtgärd.txt
+// The collective invoice's totals over visit records, code lists and a range, in one input.
+QString invoiceTotals(QByteArrayView bytes);
 
 } // namespace fuzztargets

@@ -1,6 +1,7 @@
 // The totals of the collective invoice, computed from a visit table and two code lists.
 
 #include "reports/samlingsrakning.h"
+#include "reports/samlings_reference.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -119,50 +120,6 @@ TEST(Samlingsräkning, TotalsFollowTheRule)
     EXPECT_EQ(för_stor.överslagVid, 2) << "a sum beyond 32 bits is reported at its receipt";
 }
 
-// The rule as it reads: every row of both lists walked for every receipt of the range.
-Summor radFörRad(const VisitTable& besök, const TariffTable& tx, const ProcedureTable& åt, int från,
-                 int till)
-{
-    Summor s;
-    double pat = 0, beh = 0;
-    for (int r = från; r <= till; ++r) {
-        const VisitRecord& post = besök[r];
-        if (!(post.text(VisitField::IdNummer) > u"180001010000"_s))
-            continue;
-        const QString typ = post.text(VisitField::Registreringstyp);
-        bool namnges = false;
-        int taxor = 0, åtgärder = 0;
-        for (int i = 0; i < tx.count(); ++i) {
-            if (tx.Taxekod.at(i) != post.text(VisitField::Taxekod))
-                continue;
-            ++taxor;
-            const std::optional<double> v = samlingsrakning::belopp(tx.Patientavgift.at(i));
-            pat = v.value_or(0);
-            namnges = !v;
-            if (tx.Taxekod.at(i) == u"06"_s && (typ == u"1"_s || typ == u"2"_s))
-                s.frikort = s.frikort.value_or(0) + (typ == u"1"_s ? 1 : -1);
-        }
-        bool åtgärdUtanTal = false;
-        for (int j = 0; j < åt.count(); ++j) {
-            if (åt.Åtgärd.at(j) != post.text(VisitField::Åtgärd))
-                continue;
-            ++åtgärder;
-            const std::optional<double> v = samlingsrakning::belopp(åt.Åtgärdsbelopp.at(j));
-            beh = v.value_or(0) - pat;
-            åtgärdUtanTal = !v;
-        }
-        if (typ != u"1"_s && typ != u"2"_s)
-            continue;
-        if (taxor == 0 || åtgärder == 0 || namnges || åtgärdUtanTal)
-            s.ofullständiga.append(r);
-        const int t = typ == u"1"_s ? 1 : -1;
-        s.patientavgifter = qint32(std::nearbyint(s.patientavgifter + t * pat));
-        s.behandlingsavgifter = qint32(std::nearbyint(s.behandlingsavgifter + t * beh));
-        s.antalBehandlingar = s.antalBehandlingar.value_or(0) + t;
-        s.summaErsättning = s.patientavgifter + s.behandlingsavgifter;
-    }
-    return s;
-}
 
 // Random visits over small code lists with duplicate codes, codes the visits use but the lists
 // lack, fees that are no numbers or have decimals, and a partial last row.
@@ -198,7 +155,7 @@ TEST(Samlingsräkning, IndexedTotalsEqualTheRowByRowWalk)
         const int från = std::uniform_int_distribution<int>(1, 100)(slump);
         const int till = std::uniform_int_distribution<int>(från, 200)(slump);
         EXPECT_EQ(utfall(BeräknaSummor(t, taxor, åtgärder, från, till)),
-                  utfall(radFörRad(t, taxor, åtgärder, från, till)))
+                  utfall(samlingsreferens::radFörRad(t, taxor, åtgärder, från, till)))
             << "round " << omgång << ", receipts " << från << ".." << till;
     }
 }

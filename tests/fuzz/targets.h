@@ -12,5 +12,7 @@ QString visitFile(QByteArrayView bytes);     // PatBesök.Dat
 QString settingsFile(QByteArrayView bytes);  // Inställn.txt
 QString tariffFile(QByteArrayView bytes);    // Taxa.txt
 QString procedureFile(QByteArrayView bytes); // Åtgärd.txt
+// The ARV builder's inputs (From, the To text, the kombikakod, the visit records) in one input.
+QString arvBuilder(QByteArrayView bytes);
 
 } // namespace fuzztargets

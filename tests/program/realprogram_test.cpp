@@ -3,6 +3,7 @@
 // digits, Enter), the program ended with "&Avsluta " from its menu by the keyboard, and the visit
 // file's bytes read back. Needs Xvfb and xdotool; without them the test is skipped (exit 77).
 
+#include "data/settingsrecord.h"
 #include "data/visitrecord.h"
 
 #include <QCoreApplication>
@@ -198,6 +199,14 @@ TEST_F(RealProgram, RegistersAVisitTypedAtTheKeyboardAndEndsWithAvsluta)
     EXPECT_EQ(field(added, VisitField::IdNummer), "190001010008");
     EXPECT_EQ(field(added, VisitField::IdTyp), "P");
     EXPECT_EQ(field(added, VisitField::Besöksdatum), "261207");
+    // The rest from the clinic's files in the program's folder: its kombikakod, and a tariff
+    // code and a procedure with their amounts as the code lists pair them.
+    EXPECT_EQ(field(added, VisitField::Kombikakod),
+              SettingsRecord::fromBytes(settingsBefore).raw(SettingsField::Kombikakod));
+    const QByteArray tariff = field(added, VisitField::Taxekod) + field(added, VisitField::Patientavgift);
+    const QByteArray procedure = field(added, VisitField::Åtgärd) + field(added, VisitField::Åtgärdsbelopp);
+    EXPECT_EQ(readAll(demo.filePath(u"Taxa.txt"_s)).indexOf(tariff) % 5, 0) << tariff.toStdString();
+    EXPECT_EQ(readAll(demo.filePath(u"Åtgärd.txt"_s)).indexOf(procedure) % 8, 0) << procedure.toStdString();
     EXPECT_EQ(readAll(folder.filePath(u"Inställn.txt"_s)), settingsBefore);
     EXPECT_FALSE(QFile::exists(folder.filePath(u"Kassa.lck"_s))) << "the lock released at the end";
     std::cout << "[ figures  ] key events sent to the real program: " << keyEvents << ", in "

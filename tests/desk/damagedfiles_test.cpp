@@ -90,6 +90,22 @@ protected:
     }
 };
 
+// The files read again at every display, and by the report windows at their activation: leaving
+// the desk for one and coming back is the desk's activation.
+void readEverywhere(ui::Application& application, ProgramWindows& windows)
+{
+    frmKassa& kassa = windows.desk();
+    application.click(kassa.cmdFöregående);
+    application.click(kassa.cmdNästa);
+    application.chooseMenu(kassa.mnuARV);
+    ASSERT_NE(windows.arv(), nullptr);
+    application.close(*windows.arv());
+    application.chooseMenu(kassa.mnuInställningar);
+    ASSERT_NE(windows.inställningar(), nullptr);
+    application.close(*windows.inställningar());
+    EXPECT_EQ(application.activeForm(), &kassa);
+}
+
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
@@ -131,19 +147,8 @@ TEST_F(DamagedFiles, NoCrashAMessageNamingTheFileItCannotUseAndNothingWrittenOve
             windows.start();
             ++tried;
             EXPECT_EQ(kassa.startFailed(), c.refused);
-            if (!c.refused) {
-                // Read again at every display, and by the report windows at their activation:
-                // leaving the desk for one and coming back is the desk's activation.
-                application.click(kassa.cmdFöregående);
-                application.click(kassa.cmdNästa);
-                application.chooseMenu(kassa.mnuARV);
-                ASSERT_NE(windows.arv(), nullptr);
-                application.close(*windows.arv());
-                application.chooseMenu(kassa.mnuInställningar);
-                ASSERT_NE(windows.inställningar(), nullptr);
-                application.close(*windows.inställningar());
-                EXPECT_EQ(application.activeForm(), &kassa);
-            }
+            if (!c.refused)
+                readEverywhere(application, windows);
         }
         for (const QString& text : answers.shown)
             EXPECT_TRUE(text.contains(c.file)) << "a message not about the damaged file: " << text.toStdString();
@@ -168,6 +173,44 @@ TEST_F(DamagedFiles, NoCrashAMessageNamingTheFileItCannotUseAndNothingWrittenOve
             return;
     }
     std::cout << "[ figures  ] damaged files tried: " << tried << std::endl;
+}
+
+// The same damage done while the program runs, found when a window reads the file again: the
+// desk, the ARV window and the settings window each say which file they cannot use, and keep
+// the damaged file as it is for the clinic to look at.
+TEST_F(DamagedFiles, DamageFoundAtAReReadIsToldAndLeftAsItIs)
+{
+    int tried = 0;
+    for (const Damaged& c : cases()) {
+        if (c.file == u"Kassa.lck"_s)
+            continue; // taken at the start only
+        SCOPED_TRACE((c.file + u": "_s + c.name).toStdString());
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        auto files = clinic();
+        for (const auto& [name, bytes] : files)
+            writeBytes(folder.filePath(name), bytes);
+        AnsweringDialogs answers;
+        ui::Application application(answers, printer, clock, screen);
+        Program prog;
+        prog.folder = QDir(folder.path());
+        ProgramWindows windows(application, prog);
+        windows.start();
+        ASSERT_TRUE(answers.shown.isEmpty()) << answers.shown.join(u" | "_s).toStdString();
+
+        files[c.file] = c.bytes;
+        writeBytes(folder.filePath(c.file), c.bytes);
+        readEverywhere(application, windows);
+        ++tried;
+        for (const QString& text : answers.shown)
+            EXPECT_TRUE(text.contains(c.file)) << "a message not about the damaged file: " << text.toStdString();
+        if (c.refused)
+            EXPECT_FALSE(answers.shown.isEmpty()) << "a file that cannot be used, read without a word";
+        EXPECT_EQ(contents(QDir(folder.path())), files) << "a file written over";
+        if (HasFailure())
+            return;
+    }
+    std::cout << "[ figures  ] files damaged while the program runs tried: " << tried << std::endl;
 }
 
 } // namespace

@@ -90,10 +90,13 @@ protected:
         env.insert(u"DISPLAY"_s, u":"_s + QString::fromLatin1(number.trimmed()));
         env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
         env.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
-        // Under the sanitizers the program's own faults still stop it; the leak check is left to
-        // the offscreen tests, as the X libraries keep what they allocate until the process ends.
+        // Under the sanitizers the program's own faults still stop it. The leak check is left to
+        // the offscreen tests, as the desktop platform's D-Bus library keeps an allocation to the
+        // end, and so is the strict string check: the X keyboard library copies counted strings
+        // that end in no NUL with strndup, which that check takes for a read past their end.
         if (env.contains(u"ASAN_OPTIONS"_s))
-            env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":detect_leaks=0"_s);
+            env.insert(u"ASAN_OPTIONS"_s,
+                       env.value(u"ASAN_OPTIONS"_s) + u":detect_leaks=0:strict_string_checks=0"_s);
     }
 
     QString xdotool(const QStringList& args)

@@ -8,9 +8,10 @@ REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Compiler and build tools, Qt 6 (Widgets, PrintSupport), GoogleTest, Google Benchmark,
 # pdftotext for the printer's tests, and a sans serif face with Arial's widths, which the
 # windows' twip layout is drawn for; clang with its runtime libraries (libFuzzer, the
-# sanitizers) for the fuzzing executables of .ci/run.
+# sanitizers) for the fuzzing executables of .ci/run; a virtual display and a typist of key
+# events (xvfb, xdotool) for the test that runs the built program as a receptionist would.
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
-          poppler-utils fonts-liberation2 clang libclang-rt-14-dev)
+          poppler-utils fonts-liberation2 clang libclang-rt-14-dev xvfb xdotool)
 
 install_missing() {
     local missing=() package

@@ -22,6 +22,7 @@ TEST(FuzzCorpus, EveryInputKeepsItsReadersPromises)
         {"tariffs", fuzztargets::tariffFile},
         {"procedures", fuzztargets::procedureFile},
         {"invoice", fuzztargets::invoiceTotals},
+        {"arv", fuzztargets::arvBuilder},
     };
     int inputs = 0;
     for (const auto& t : targets) {

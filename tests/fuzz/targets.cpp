@@ -2,9 +2,12 @@
 
 #include "data/codec.h"
 #include "data/codetables.h"
+#include "data/fixedtext.h"
 #include "data/settingsfile.h"
 #include "data/visitdamage.h"
 #include "data/visitfile.h"
+#include "reports/arvfile.h"
+#include "reports/receiptrange.h"
 
 #include <QDir>
 #include <QFile>
@@ -145,6 +148,81 @@ QString procedureFile(QByteArrayView bytes)
 {
     return codeList(bytes, codetables::procedureFileName(), 8, 4, 4, codetables::MaxProcedureRows, &codetables::HämtaÅtgärdsFil,
                     &ProcedureTable::Åtgärd, &ProcedureTable::Åtgärdsbelopp);
+}
+
+QString arvBuilder(QByteArrayView bytes)
+{
+    // The input: From (its first byte less 2), the To text (its length in the second byte, at
+    // most 11), the clinic's 11 kombikakod bytes, then the visit records, the last one
+    // blank-filled.
+    qsizetype at = 0;
+    const auto take = [&](qsizetype n) {
+        const QByteArrayView piece = bytes.sliced(at).first(qMin(n, bytes.size() - at));
+        at += piece.size();
+        return piece;
+    };
+    const QByteArrayView head = take(2);
+    const int from = (head.size() > 0 ? int(quint8(head[0])) : 0) - 2;
+    const QString toText = cp1252::decode(take(head.size() > 1 ? quint8(head[1]) % 12 : 0));
+    QByteArray kombikakod = take(11).toByteArray();
+    kombikakod.append(11 - kombikakod.size(), ' ');
+    const QByteArrayView records = bytes.sliced(at);
+    VisitTable visits;
+    for (qsizetype r = 0; r < records.size(); r += VisitRecord::Size)
+        visits.records().append(VisitRecord::fromBytes(records.sliced(r)));
+
+    const arvfile::Interchange arv = arvfile::build(visits, from, toText, kombikakod, QStringLiteral("261208"),
+                                                    QStringLiteral("0930"));
+    for (QChar c : arv.fileName.chopped(qMin<qsizetype>(4, arv.fileName.size())))
+        if (c < u'0' || c > u'9')
+            return QStringLiteral("the file name %1 holds more than digits").arg(arv.fileName);
+    if (!arv.fileName.endsWith(QStringLiteral(".ARV")))
+        return QStringLiteral("the file name %1 does not end in .ARV").arg(arv.fileName);
+    const std::optional<int> to = receiptrange::value(toText);
+    const bool stored = to && from >= 1 && from <= *to && *to <= visits.upperBound();
+    if (!arv.ok()) {
+        if (!arv.bytes.isEmpty())
+            return QStringLiteral("refused, yet bytes came back");
+        // A range of stored receipts whose bytes hold no line break, with a To of at most 8
+        // digits, is never refused.
+        bool lineBreak = kombikakod.contains('\r') || kombikakod.contains('\n');
+        for (int r = from; stored && r <= *to; ++r)
+            lineBreak = lineBreak || visits[r].bytes().contains('\r') || visits[r].bytes().contains('\n');
+        if (stored && !lineBreak && fixedtext::trimBlanks(toText).size() <= arvfile::ReferenceWidth)
+            return QStringLiteral("a sound range refused: ") + arv.error;
+        return {};
+    }
+
+    // Built: the range was one of stored receipts, and the file reads as lines ending in CR LF,
+    // the UNB line, two lines per segment and the UNZ line, one BSK per receipt carrying its
+    // record's bytes, and the count in UNT right.
+    if (!stored)
+        return QStringLiteral("built for a range outside the stored receipts");
+    if (!arv.bytes.endsWith("\r\n"))
+        return QStringLiteral("the last line does not end with CR LF");
+    QList<QByteArray> lines = arv.bytes.split('\n');
+    lines.removeLast();
+    for (QByteArray& line : lines)
+        if (!line.endsWith('\r') || (line.chop(1), line.contains('\r')))
+            return QStringLiteral("a line break that is not CR LF");
+    if (lines.size() != 2 + 2 * qsizetype(arv.segmentCount))
+        return QStringLiteral("%1 lines for %2 segments").arg(lines.size()).arg(arv.segmentCount);
+    const QByteArray count = QByteArray::number(arv.segmentCount);
+    if (lines[lines.size() - 2].left(6) != count.leftJustified(6, ' '))
+        return QStringLiteral("the count in UNT is not the %1 segments").arg(arv.segmentCount);
+    int receipt = from;
+    for (qsizetype i = 3; i + 1 < lines.size(); i += 2) {
+        if (lines[i] != "BSK")
+            continue;
+        if (receipt > *to)
+            return QStringLiteral("more BSK segments than the %1 receipts").arg(*to - from + 1);
+        const QByteArray record = visits[receipt++].bytes().toByteArray();
+        if (lines[i + 1] != record.left(56) + record.mid(60, 17))
+            return QStringLiteral("the BSK line of receipt %1 is not its record's bytes").arg(receipt - 1);
+    }
+    if (receipt != *to + 1)
+        return QStringLiteral("%1 BSK segments for %2 receipts").arg(receipt - from).arg(*to - from + 1);
+    return {};
 }
 
 } // namespace fuzztargets

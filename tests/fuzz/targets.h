@@ -14,5 +14,7 @@ QString tariffFile(QByteArrayView bytes);    // Taxa.txt
 QString procedureFile(QByteArrayView bytes); // Åtgärd.txt
 // The collective invoice's totals over visit records, code lists and a range, in one input.
 QString invoiceTotals(QByteArrayView bytes);
+// The ARV builder's inputs (From, the To text, the kombikakod, the visit records) in one input.
+QString arvBuilder(QByteArrayView bytes);
 
 } // namespace fuzztargets

@@ -20,8 +20,6 @@ const QString Mellanslag = u"OBS! Mellanslag är ej tillåtet!"_s;
 // characters than that (leading zeros) would make every line that carries it too long.
 const QString FörMångaSiffror = u"OBS! Kvittonummer T.o.m. får ha högst 8 siffror!"_s;
 
-constexpr int Ljusgrå = 0xC0C0C0;
-
 } // namespace
 
 frmARV::frmARV(Application& app, Program& program)
@@ -68,7 +66,7 @@ void frmARV::byggLayout()
 
     for (Label* caption : {&Label1, &Label2, &Label3, &Label4}) {
         caption->setAlignment(Alignment::Right);
-        caption->setBackColor(Ljusgrå);
+        caption->setBackColor(Label::LightGrey);
     }
     // The whole window is in bold 8.25 points; neither box limits its length.
     for (const auto& control : controls())

@@ -16,8 +16,6 @@ const QString Mellanslag = u"OBS! Mellanslag är ej tillåtet!"_s;
 // A receipt list in a message is cut after this many numbers.
 constexpr int VisadeKvitton = 20;
 
-constexpr int Ljusgrå = 0xC0C0C0;
-
 QString antal(const std::optional<int>& värde)
 {
     return värde ? QString::number(*värde) : QString();
@@ -103,7 +101,7 @@ void frmSamlingsräkning::byggLayout()
     // every number stands at the right.
     for (Label* text : {&Label8, &Label1, &Label2, &Label9, &Label5, &Label6, &Label10, &Label7,
                         &Label4})
-        text->setBackColor(Ljusgrå);
+        text->setBackColor(Label::LightGrey);
     for (Label* text : {&Label8, &Label5, &Label6, &Label7})
         text->setAlignment(Alignment::Right);
     Label9.setAlignment(Alignment::Center);
@@ -193,10 +191,11 @@ void frmSamlingsräkning::cmdAvbryt_Click()
 
 QString frmSamlingsräkning::rutfel(const QString& text)
 {
+    if (receiptrange::isBlankOrEmpty(text))
+        return {};
+    // A number with a blank inside ("1 2") is told as the blank, anything else as no number.
     QString utanBlanka = text;
     utanBlanka.remove(u' ');
-    if (utanBlanka.isEmpty())
-        return {};
     if (!receiptrange::isNumber(utanBlanka))
         return EndastSiffror;
     if (receiptrange::holdsBlank(text))

@@ -115,6 +115,8 @@ public:
     // inside of a box.
     static constexpr int FormBackground = -1;
     static constexpr int WindowBackground = -2;
+    // The light grey the report windows' caption labels stand on.
+    static constexpr int LightGrey = 0xC0C0C0;
 
     // How the label is drawn: where its caption stands, a sunken border, and its background.
     // Set when the form builds its controls.

@@ -5,7 +5,7 @@
 // from the walk's fail the benchmark.
 
 #include "benchsupport.h"
-#include "reports/samlingsrakning.h"
+#include "reports/samlingssummor.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,9 @@
 
 #include "data/program.h"
 #include "desk/frmKassa.h"
-#include "settings/frmInställningar.h"
+#include "settings/frmInstallningar.h"
 #include "reports/frmARV.h"
-#include "reports/frmSamlingsräkning.h"
+#include "reports/frmSamlingsrakning.h"
 #include "ui/application.h"
 
 #include <functional>

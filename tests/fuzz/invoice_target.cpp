@@ -5,7 +5,7 @@
 #include "targets.h"
 
 #include "reports/samlings_reference.h"
-#include "reports/samlingsrakning.h"
+#include "reports/samlingssummor.h"
 
 #include <QStringList>
 

@@ -3,7 +3,7 @@
 // The collective invoice's totals as the rule reads, row by row: the reference the indexed
 // computation is held against by the tests and the fuzzer.
 
-#include "reports/samlingsrakning.h"
+#include "reports/samlingssummor.h"
 
 #include <cmath>
 

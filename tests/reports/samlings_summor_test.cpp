@@ -1,6 +1,6 @@
 // The totals of the collective invoice, computed from a visit table and two code lists.
 
-#include "reports/samlingsrakning.h"
+#include "reports/samlingssummor.h"
 #include "reports/samlings_reference.h"
 #include "support/fakes.h"
 

@@ -4,7 +4,7 @@
 // DeskFixture, the window opened from the desk's menu, the user going to the desk and back.
 
 #include "app/programwindows.h"
-#include "settings/frmInställningar.h"
+#include "settings/frmInstallningar.h"
 #include "support/deskfixture.h"
 
 #include <memory>

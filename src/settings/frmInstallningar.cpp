@@ -1,4 +1,4 @@
-#include "settings/frmInställningar.h"
+#include "settings/frmInstallningar.h"
 
 #include "data/settingsfile.h"
 #include "desk/fieldchecks.h"

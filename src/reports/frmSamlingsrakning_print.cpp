@@ -1,4 +1,4 @@
-#include "reports/frmSamlingsräkning.h"
+#include "reports/frmSamlingsrakning.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "settings/frmInställningar.h"
+#include "settings/frmInstallningar.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "reports/samlingsrakning.h"
+#include "reports/samlingssummor.h"
 
 #include "data/numbers.h"
 

@@ -13,8 +13,8 @@
 // of the next ARV export is not shown and goes back to the file as it came.
 //
 // Spread over two files:
-//   frmInställningar_layout.cpp  controls, positions, tab order, caption labels, wiring
-//   frmInställningar.cpp         window events, reading and saving, the two kombikakod checks
+//   frmInstallningar_layout.cpp  controls, positions, tab order, caption labels, wiring
+//   frmInstallningar.cpp         window events, reading and saving, the two kombikakod checks
 class frmInställningar : public ui::Form {
 public:
     frmInställningar(ui::Application& app, Program& program);
@@ -66,7 +66,7 @@ public:
     void txtVikKomkod_LostFocus();
 
 private:
-    void byggLayout(); // frmInställningar_layout.cpp
+    void byggLayout(); // frmInstallningar_layout.cpp
     void kopplaHändelser();
     // Empties every control, as a window loaded afresh has them.
     void tömKontroller();

@@ -3,7 +3,7 @@
 #include "data/codetables.h"
 #include "data/program.h"
 #include "data/visittable.h"
-#include "reports/samlingsrakning.h"
+#include "reports/samlingssummor.h"
 #include "ui/application.h"
 #include "ui/form.h"
 
@@ -16,8 +16,8 @@
 // every time it becomes the active window, so a computation uses what the desk has saved in the
 // meantime and the code lists as they are now. It writes no file.
 //
-//   frmSamlingsräkning.cpp        controls, activation, the box checks, the range, the screen
-//   frmSamlingsräkning_print.cpp  the printed page
+//   frmSamlingsrakning.cpp        controls, activation, the box checks, the range, the screen
+//   frmSamlingsrakning_print.cpp  the printed page
 class frmSamlingsräkning : public ui::Form {
 public:
     frmSamlingsräkning(ui::Application& app, Program& program);

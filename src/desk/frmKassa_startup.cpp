@@ -74,6 +74,15 @@ void frmKassa::Form_Activate()
         lblKvittoNr.setCaption(QString::number(m_besök.upperBound()));
     txtKombikakod.setText(m_program.Inställningar.text(SettingsField::Kombikakod));
     UppdateraKassaFormulär();
+    // The defaults are for a new visit. Left over a stored receipt they would have one Enter
+    // store it again with the clinic's codes instead of its own, so a stored receipt is shown
+    // once more as it was registered; only what the settings decide beyond the receipt (the
+    // title, the referral list, the next new receipt's defaults) stays from them.
+    if (const std::optional<int> n = receiptNumber(lblKvittoNr.caption());
+        n && m_besök.contains(*n) && m_besök[*n].isStoredReceipt()) {
+        const VisitRecord r = m_besök[*n]; // a copy, as the display's own
+        VisaPost(r, /*förMakulering=*/false);
+    }
 
     if (const FileResult read = visitfile::HämtaBesöksFil(m_program.folder, m_besök); !read)
         visaFilfel(read);

@@ -5,6 +5,7 @@
 
 #include "data/codetables.h"
 #include "data/visitfile.h"
+#include "settings/frmInstallningar.h"
 
 #include <QFile>
 #include <functional>
@@ -122,6 +123,59 @@ TEST_F(DeskStartup, AnEmptyVisitFileStartsOnANewReceipt1WhereTheFirstVisitIsStor
     app.click(desk->cmdRegistrera);
     ASSERT_EQ(visitFile().size(), 95);
     EXPECT_EQ(field(storedRecord(1), VisitField::Kvittonummer), QByteArray("00000001"));
+}
+
+// A clinic whose last visit has codes of its own: the desk starts on it showing them, and one
+// Enter stores the same bytes. New defaults saved in the settings window leave the shown receipt
+// as registered (only the title and the referral list follow the new profession) and go to the
+// next new receipt.
+TEST_F(DeskStartup, AStoredReceiptKeepsItsOwnCodesAtEveryActivation)
+{
+    using F = VisitField;
+    VisitRecord egen = visit(3, u"191212121212"_s, u"261130"_s, u"06"_s, u"C003"_s);
+    for (const auto& [f, text] : std::initializer_list<std::pair<F, const char16_t*>>{
+             {F::Kombikakod, u"54321ZYXW98"}, {F::VikKomkod, u"98765"}, {F::Skatt, u"A"},
+             {F::Besökstyp, u"1"}, {F::Akutbesök, u"1"}, {F::RemissTill, u"02"},
+             {F::Patientavgift, u"  0"}, {F::Åtgärdsbelopp, u" 750"}, {F::EjBetPatAvg, u"0000"}})
+        egen.setText(f, QString::fromUtf16(text));
+    start({visit(1), visit(2), egen});
+    const std::string file = visitFile().toStdString();
+    const Visas egna{.kvitto = u"3"_s, .fokus = &desk->txtPersonnummer, .skatt = Skatt::A,
+                     .txtKombikakod = u"54321ZYXW98"_s, .txtVikKomkod = u"98765"_s,
+                     .lstTaxekod = 3, .lstÅtgärd = 2, .lstRemissTill = 2, .chkAkutbesök = 1,
+                     .chkEjBetPatAvg = 1, .optBesök1 = 1, .lblPatientavgift = u"  0 Kr"_s};
+    visar(egna);
+    app.pressEnter();
+    EXPECT_EQ(visitFile().toStdString(), file);
+
+    std::unique_ptr<frmInställningar> inställningar;
+    desk->visaInställningar = [&] {
+        if (!inställningar)
+            inställningar = std::make_unique<frmInställningar>(app, program);
+        app.show(*inställningar);
+    };
+    app.chooseMenu(desk->mnuInställningar);
+    ASSERT_TRUE(inställningar && app.activeForm() == inställningar.get());
+    frmInställningar& f = *inställningar;
+    app.select(f.lstTaxekod, 4);
+    app.select(f.lstÅtgärd, 1);
+    for (ui::OptionButton* option : {f.optSkatt[1], f.optBesök[1], f.optYrke[1]})
+        app.click(*option);
+    app.click(f.cmdSpara);
+    app.click(f.cmdStäng);
+    ASSERT_EQ(app.activeForm(), desk.get());
+    EXPECT_EQ(desk->caption(), u"Kassaprogram för Sjukgymnaster Ver 6.02"_s);
+    EXPECT_FALSE(desk->lstRemissTill.visible());
+    visar(egna);
+    app.pressEnter();
+    EXPECT_EQ(visitFile().toStdString(), file) << "the hidden referral list still holds the receipt's \"02\"";
+
+    app.click(desk->cmdNästa);
+    visar({.kvitto = u"4"_s, .fokus = &desk->txtPersonnummer, .skatt = Skatt::A,
+           .txtKombikakod = u"12345ABCD67"_s, .txtVikKomkod = u"     "_s, .lstTaxekod = 4,
+           .lstÅtgärd = 1, .lstRemissTill = 0, .chkAkutbesök = 0, .chkEjBetPatAvg = 0,
+           .optBesök1 = 1, .lblPatientavgift = u"150 Kr"_s});
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 // A file the desk cannot work without: a message naming it, then an orderly end before anything

@@ -87,6 +87,19 @@ VisitRecord DeskFixture::visit(int receipt, const QString& personnummer, const Q
     return r;
 }
 
+VisitRecord DeskFixture::visitWithOwnCodes(int receipt)
+{
+    using F = VisitField;
+    VisitRecord r = visit(receipt, QStringLiteral("191212121212"), QStringLiteral("261130"),
+                          QStringLiteral("06"), QStringLiteral("C003"));
+    for (const auto& [f, text] : std::initializer_list<std::pair<F, const char*>>{
+             {F::Kombikakod, "54321ZYXW98"}, {F::VikKomkod, "98765"}, {F::Skatt, "A"},
+             {F::Besökstyp, "1"}, {F::Akutbesök, "1"}, {F::RemissTill, "02"},
+             {F::Patientavgift, "  0"}, {F::Åtgärdsbelopp, " 750"}, {F::EjBetPatAvg, "0000"}})
+        r.setText(f, QString::fromLatin1(text));
+    return r;
+}
+
 void DeskFixture::writeVisits(const std::vector<VisitRecord>& records)
 {
     QByteArray bytes;

@@ -50,6 +50,10 @@ protected:
                              const QString& datum = QStringLiteral("261201"),
                              const QString& taxekod = QStringLiteral("01"),
                              const QString& åtgärd = QStringLiteral("A001"));
+    // A visit whose codes all differ from the test clinic's defaults: kombikakod "54321ZYXW98",
+    // vikarie "98765", A-Skatt, return visit, emergency, tariff "06" (fee "  0", row 3), procedure
+    // "C003" (" 750", row 2), referral "02", fee not paid.
+    static VisitRecord visitWithOwnCodes(int receipt);
     void writeVisits(const std::vector<VisitRecord>& records);
     // `count` stored visits numbered 1..count, visit date "2612dd" with dd = receipt % 28 + 1.
     void writeNumberedVisits(int count);

@@ -1,6 +1,8 @@
 #include "data/codec.h"
 
 #include <QStringDecoder>
+#include <QStringList>
+#include <map>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,6 +34,31 @@ TEST(Codec, EveryByteRoundTrips)
     const auto back = cp1252::encode(cp1252::decode(all));
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(*back, all);
+}
+
+// Encoding is exactly the inverse of decoding: a code point has a byte when, and only when, that
+// byte decodes to it. Every other character is refused, a C1 control whose byte means something
+// else (U+0080, which would read back as "€") and characters beyond U+FFFF included.
+TEST(Codec, EncodesExactlyWhatDecodingGives)
+{
+    std::map<char32_t, char> inverse;
+    for (int b = 0; b < 256; ++b)
+        inverse[cp1252::decode(QByteArray(1, char(b))).at(0).unicode()] = char(b);
+    ASSERT_EQ(inverse.size(), 256u);
+    QStringList wrong;
+    for (char32_t c = 0; c <= 0x10FFFF; c += c < 0x10000 ? 1 : 0x3FFF) {
+        // Built by hand: fromUcs4 would drop U+FEFF as a byte-order mark.
+        const QChar pair[] = {QChar(QChar::highSurrogate(c)), QChar(QChar::lowSurrogate(c))};
+        const QString text = c < 0x10000 ? QString(QChar(char16_t(c))) : QString(pair, 2);
+        const std::optional<QByteArray> ours = cp1252::encode(text);
+        const auto it = inverse.find(c);
+        const std::optional<QByteArray> expected =
+            it == inverse.end() ? std::nullopt : std::optional(QByteArray(1, it->second));
+        if (ours != expected || cp1252::isEncodable(QStringView(text)) != expected.has_value())
+            wrong << QStringLiteral("U+%1").arg(quint32(c), 4, 16, QLatin1Char('0'));
+    }
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.size() << " code points: "
+                                 << wrong.mid(0, 10).join(QLatin1Char(' ')).toStdString();
 }
 
 // Text outside Windows-1252 is refused whole, never replaced; a lone surrogate included.

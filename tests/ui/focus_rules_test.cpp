@@ -93,6 +93,18 @@ TEST_F(FocusRules, CodeMoveInsideHandlerIsCollapsedUntilTheEventEnds)
                                      QStringLiteral("a.Lost"), QStringLiteral("b.Got")}));
 }
 
+// A move made by the program is checked like a user's: a refusal gives the box the focus back,
+// and neither the box that refused nor the target is told it got the focus.
+TEST_F(FocusRules, RefusedCodeMoveIsCancelledWithoutGotFocus)
+{
+    form.refuseA = true;
+    dialogs.expectMessage(QStringLiteral("OBS! a"));
+    form.caption.setCaption(QStringLiteral("1"));
+    EXPECT_EQ(form.focused(), &form.a);
+    EXPECT_EQ(form.log, (QStringList{QStringLiteral("caption.Change"), QStringLiteral("after b.setFocus"),
+                                     QStringLiteral("a.Lost")}));
+}
+
 TEST_F(FocusRules, EnterChecksTheBoxFirstAndKeepsTheFocus)
 {
     app.pressEnter();

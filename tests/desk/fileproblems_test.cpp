@@ -15,18 +15,24 @@ namespace {
 
 class FileProblems : public DeskFixture {
 protected:
+    // A fresh program for every start, as a new process has.
+    std::unique_ptr<ui::Application> application;
     std::unique_ptr<ProgramWindows> windows;
 
     void start()
     {
+        windows.reset();
+        application = std::make_unique<ui::Application>(dialogs, printer, clock, screen);
+        program = Program{};
         program.folder = QDir(dir.path());
-        windows = std::make_unique<ProgramWindows>(app, program);
+        windows = std::make_unique<ProgramWindows>(*application, program);
         windows->start();
     }
+    ui::Application& ui() { return *application; }
     frmKassa& kassa() { return windows->desk(); }
     frmInställningar& openSettings()
     {
-        app.chooseMenu(kassa().mnuInställningar);
+        ui().chooseMenu(kassa().mnuInställningar);
         return *windows->inställningar();
     }
     QString folderName() const { return QDir::toNativeSeparators(QDir(dir.path()).absolutePath()); }
@@ -80,7 +86,6 @@ TEST_F(FileProblems, ALinkToAMissingFileIsToldAndNotWrittenOver)
         EXPECT_EQ(saveFileAtomically(path(name), "new").error, told);
         EXPECT_EQ(QFileInfo(path(name)).symLinkTarget(), target);
         EXPECT_EQ(folderContents(), before);
-        windows.reset();
     }
 }
 
@@ -122,10 +127,9 @@ TEST_F(FileProblems, ADamagedSettingsFileIsToldAndNotSavedBackUnasked)
         start();
         dialogs.expectMessage(told);
         frmInställningar& settings = openSettings();
-        app.close(settings);
-        app.activate(kassa());
+        ui().close(settings);
+        ui().activate(kassa());
         EXPECT_EQ(folderContents(), before) << "written before the user saved";
-        windows.reset();
     }
     EXPECT_EQ(filemessages::skadadInställningsfil(QDir(u"/kassa"_s), u"filen är tom"_s),
               u"OBS! Inställningsfilen Inställn.txt i mappen /kassa är skadad: filen är tom.\n"
@@ -141,9 +145,9 @@ TEST_F(FileProblems, ASettingsFileRemovedWhileRunningKeepsTheValuesUntilSaved)
     writeClinicFiles();
     writeNumberedVisits(1);
     start();
-    app.close(openSettings());
+    ui().close(openSettings());
     ASSERT_TRUE(QFile::remove(path(u"Inställn.txt"_s)));
-    app.activate(kassa());
+    ui().activate(kassa());
 
     dialogs.expectMessage(filemessages::inställningsfilenSaknas(QDir(dir.path())));
     frmInställningar& settings = openSettings();
@@ -152,7 +156,7 @@ TEST_F(FileProblems, ASettingsFileRemovedWhileRunningKeepsTheValuesUntilSaved)
     EXPECT_EQ(program.Inställningar, clinicSettings());
     EXPECT_FALSE(QFile::exists(path(u"Inställn.txt"_s)));
 
-    app.click(settings.cmdSpara);
+    ui().click(settings.cmdSpara);
     EXPECT_EQ(readFile(u"Inställn.txt"_s), clinicSettings().bytes().toByteArray() + "\r\n");
 }
 
@@ -174,22 +178,22 @@ TEST_F(FileProblems, RecordsDamagedWhileRunningAreToldAndKeptOutOfTheArvFile)
         u"registrera dem på nytt vid behov."_s;
 
     dialogs.expectMessage(damage);
-    app.chooseMenu(kassa().mnuARV);
+    ui().chooseMenu(kassa().mnuARV);
     frmARV& arv = *windows->arv();
     const struct {
         const char16_t *from, *why;
     } ranges[] = {{u"1", u"kvitto 2: rad 9 har ett nolltecken"},
                   {u"3", u"kvitto 3: rad 5 har ett tecken som inte finns i Windows-1252"}};
     for (const auto& r : ranges) {
-        ASSERT_TRUE(app.type(arv.txtFom, QString::fromUtf16(r.from)));
+        ASSERT_TRUE(ui().type(arv.txtFom, QString::fromUtf16(r.from)));
         dialogs.expectMessage(u"OBS! Arv-filen 00000003.ARV kan inte skapas: %1.\nIngen fil har skrivits."_s
                                   .arg(QString::fromUtf16(r.why)));
-        app.click(arv.cmdSkapa);
+        ui().click(arv.cmdSkapa);
     }
-    app.close(arv);
+    ui().close(arv);
 
     dialogs.expectMessage(damage);
-    app.chooseMenu(kassa().mnuSamlingsräkning);
+    ui().chooseMenu(kassa().mnuSamlingsräkning);
     EXPECT_FALSE(QFile::exists(path(u"00000003.ARV"_s)));
     EXPECT_EQ(readFile(u"PatBesök.Dat.skadad-261208-0930"_s), visits);
     EXPECT_EQ(readFile(u"Inställn.txt"_s), clinicSettings().bytes().toByteArray() + "\r\n");
@@ -215,9 +219,8 @@ TEST_F(FileProblems, AnEmptyCodeListKeepsTheSavedDefault)
         writeFile(file, QString::fromUtf16(c.bytes).toLatin1());
         const QString told = u"Filen %1 i mappen %2 är tom."_s.arg(file, folderName());
         dialogs.expectMessage(told + u"\nListan över %1 behålls."_s.arg(QString::fromUtf16(c.list)));
-        app.click(openSettings().cmdSpara);
+        ui().click(openSettings().cmdSpara);
         EXPECT_EQ(readFile(u"Inställn.txt"_s), clinicSettings().bytes().toByteArray() + "\r\n");
-        windows.reset();
     }
 }
 
@@ -239,15 +242,15 @@ TEST_F(FileProblems, TheStartsWarningAndTheInvoiceAgreeOnWhatAFeeIs)
         u"Avgiften tas som den står i filen när taxekoden väljs. Rätta filen så att varje avgift är "
         u"ett helt antal kronor."_s.arg(folderName()));
     start();
-    app.chooseMenu(kassa().mnuSamlingsräkning);
+    ui().chooseMenu(kassa().mnuSamlingsräkning);
     frmSamlingsräkning& invoice = *windows->samlingsräkning();
-    ASSERT_TRUE(app.type(invoice.txtFrom, u"1"_s) && app.type(invoice.txtTom, u"6"_s));
+    ASSERT_TRUE(ui().type(invoice.txtFrom, u"1"_s) && ui().type(invoice.txtTom, u"6"_s));
     dialogs.expectMessage(
         u"OBS! Kontrollera summorna innan räkningen skickas!\nKvitto nr 1, 2, 3 och 6 har en taxekod eller "
         u"åtgärd som saknas i Taxa.txt eller Åtgärd.txt, eller en avgift där som inte är ett tal. "
         u"En kod som saknas har räknats med avgiften från det närmast föregående kvittot vars kod "
         u"finns, en avgift som inte är ett tal som 0. Rätta filerna och räkna om."_s);
-    app.click(invoice.cmdRäkna);
+    ui().click(invoice.cmdRäkna);
     EXPECT_EQ(invoice.lblPatAvgifter.caption(), u"57"_s) << "50 and 7; the others count 0";
 }
 

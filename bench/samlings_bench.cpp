@@ -81,13 +81,13 @@ Summor radFörRad(const Data& d)
         for (int i = 0; i < d.taxor.count(); ++i) {
             if (d.taxor.Taxekod.bytes(i) != taxekod)
                 continue;
-            pat = samlingsrakning::belopp(d.taxor.Patientavgift.at(i)).value_or(0);
+            pat = codetables::kronor(d.taxor.Patientavgift.bytes(i)).value_or(0);
             if (d.taxor.Taxekod.bytes(i) == "06" && t != 0)
                 s.frikort = s.frikort.value_or(0) + t;
         }
         for (int j = 0; j < d.åtgärder.count(); ++j)
             if (d.åtgärder.Åtgärd.bytes(j) == åtgärd)
-                beh = samlingsrakning::belopp(d.åtgärder.Åtgärdsbelopp.at(j)).value_or(0) - pat;
+                beh = codetables::kronor(d.åtgärder.Åtgärdsbelopp.bytes(j)).value_or(0) - pat;
         if (t == 0)
             continue;
         s.patientavgifter = qint32(std::nearbyint(s.patientavgifter + t * pat));

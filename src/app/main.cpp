@@ -2,11 +2,8 @@
 
 #include "app/processsignals.h"
 #include "app/programwindows.h"
-#include "data/filesave.h"
 #include "data/program.h"
 #include "data/programlock.h"
-#include "data/settingsfile.h"
-#include "data/visitfile.h"
 #include "ui/application.h"
 #include "ui/qt/qtbackend.h"
 #include "ui/qt/qtprinter.h"
@@ -38,7 +35,6 @@ int main(int argc, char** argv)
         dialogs.message(locked.error);
         return 1;
     }
-    removeStraySaveFiles(folder, {visitfile::fileName(), settingsfile::fileName()});
 
     ui::qt::QtPrinter printer(folder);
     ui::qt::QtClock clock;

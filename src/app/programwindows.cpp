@@ -1,8 +1,13 @@
 #include "app/programwindows.h"
 
+#include "data/filesave.h"
 #include "data/settingsfile.h"
+#include "data/visitfile.h"
+#include "reports/arvfile.h"
 
 #include <QFileInfo>
+
+using namespace Qt::StringLiterals;
 
 ProgramWindows::ProgramWindows(ui::Application& app, Program& program)
     : m_app(app), m_program(program), m_desk(app, program)
@@ -19,8 +24,23 @@ void ProgramWindows::start()
     start([this](frmKassa& desk) { m_app.start(desk); });
 }
 
+// Before the desk reads anything: what saves killed half-way (a power cut, a kill) left beside
+// the visit file, the settings file and the ARV files goes, without a word unless it cannot.
+void ProgramWindows::rensaAvbrutnaSparningar()
+{
+    const FileResult rensat = removeStraySaveFiles(
+        m_program.folder.path(), {visitfile::fileName(), settingsfile::fileName()},
+        arvfile::fileNamePattern());
+    if (!rensat)
+        m_app.dialogs().message(u"OBS! En ofullständig fil från en sparning som avbröts finns kvar "
+                                u"i programmets mapp %1.\n%2\nTa bort den för hand."_s
+                                    .arg(QDir::toNativeSeparators(m_program.folder.absolutePath()),
+                                         rensat.error));
+}
+
 void ProgramWindows::start(const std::function<void(frmKassa&)>& startDesk)
 {
+    rensaAvbrutnaSparningar();
     // The desk's start writes the first-run default when the file is missing, so whether this
     // is a first start is known only before it.
     const bool förstaStart =

@@ -30,7 +30,7 @@ public:
     // The collective-invoice window, once it has been opened (null before).
     frmSamlingsräkning* samlingsräkning() { return m_samlingsräkning.get(); }
 
-    // Loads, shows and activates the desk. On a first start (no settings file in the folder
+    // Removes what saves killed half-way left behind, then loads, shows and activates the desk. On a first start (no settings file in the folder
     // yet) the settings window then opens over it, so that the clinic enters its own data
     // before the first visit.
     void start();
@@ -42,6 +42,7 @@ public:
     void visaInställningar();
 
 private:
+    void rensaAvbrutnaSparningar();
     void visaARV();
     void visaSamlingsräkning();
 

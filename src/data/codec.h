@@ -20,6 +20,14 @@ QString decode(QByteArrayView bytes);
 // refused where it is typed; it is never replaced by "?" or 0x1A.
 std::optional<QByteArray> encode(QStringView text);
 
+// One of the five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D): no
+// program the clinic uses writes them, so a file holding one is damaged.
+constexpr bool isUndefined(char byte)
+{
+    const auto b = static_cast<unsigned char>(byte);
+    return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+}
+
 bool isEncodable(QChar c);
 bool isEncodable(QStringView text);
 

@@ -50,21 +50,6 @@ std::pair<CodeColumn, CodeColumn> columns(const QByteArray& bytes, const Layout&
             CodeColumn(bytes, layout.width, layout.codeWidth, layout.secondWidth, rows)};
 }
 
-bool isWholeKronor(QByteArrayView value)
-{
-    qsizetype from = 0, to = value.size();
-    while (from < to && fixedtext::isBlank(value[from]))
-        ++from;
-    while (to > from && fixedtext::isBlank(value[to - 1]))
-        --to;
-    if (from == to)
-        return false;
-    for (qsizetype i = from; i < to; ++i)
-        if (value[i] < '0' || value[i] > '9')
-            return false;
-    return true;
-}
-
 // A code as the message shows it: control characters, which a message box cannot show, as "?".
 QString shownCode(const QString& code)
 {
@@ -187,12 +172,18 @@ FileResult readCodeFile(const QDir& folder, CodeList list, QByteArray& bytes)
     const QString path = folder.filePath(name);
     QFile file;
     if (const int why = openRegularFile(file, path)) {
+        if (const QString target = missingLinkTarget(path); why == ENOENT && !target.isEmpty())
+            return fileerrors::missingLinkTarget(path, target);
         if (why == ENOENT)
             return FileResult::failure(u"Filen %1 saknas i mappen %2."_s.arg(name, folderName(folder)));
         return FileResult::failure(u"Filen %1 i mappen %2 kunde inte läsas: %3."_s.arg(
             name, folderName(folder), reasonFromErrno(why)));
     }
     const qint64 length = file.size();
+    // A list without a single entry is no list the clinic meant: it is refused as an unreadable
+    // file is, so that nothing (a saved default row among them) is taken from it.
+    if (entryCount(length, layout.width) == 0)
+        return FileResult::failure(u"Filen %1 i mappen %2 är tom."_s.arg(name, folderName(folder)));
     // Rows and character positions are 16-bit on the desk; a longer list cannot be shown.
     if (const int rows = entryCount(length, layout.width); rows > layout.maxRows)
         return FileResult::failure(u"Filen %1 i mappen %2 har %3 rader. Högst %4 rader kan användas."_s
@@ -248,11 +239,32 @@ int findCode(const CodeColumn& codes, const QString& code, int current)
     return row >= 0 ? int(row) : current;
 }
 
+std::optional<int> kronor(QByteArrayView value)
+{
+    qsizetype from = 0, to = value.size();
+    while (from < to && fixedtext::isBlank(value[from]))
+        ++from;
+    while (to > from && fixedtext::isBlank(value[to - 1]))
+        --to;
+    if (from == to)
+        return std::nullopt;
+    int sum = 0;
+    for (qsizetype i = from; i < to; ++i) {
+        if (value[i] < '0' || value[i] > '9')
+            return std::nullopt;
+        // A fee is at most 4 characters; a longer text is not read from a code list.
+        if (sum > (std::numeric_limits<int>::max() - 9) / 10)
+            return std::nullopt;
+        sum = sum * 10 + (value[i] - '0');
+    }
+    return sum;
+}
+
 QList<int> rowsWithoutAmount(const CodeColumn& amounts)
 {
     QList<int> rows;
     for (qsizetype i = 0; i < amounts.size(); ++i)
-        if (!isWholeKronor(amounts.bytes(i)))
+        if (!kronor(amounts.bytes(i)))
             rows.append(int(i));
     return rows;
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <iterator>
+#include <optional>
 
 // The tariff list Taxa.txt (5-character entries: code 2, patient fee 3) and the procedure list
 // Åtgärd.txt (8-character entries: code 4, amount 4), runs of fixed-width entries with no
@@ -128,8 +129,12 @@ FileResult HämtaÅtgärdsFil(const QDir& folder, ProcedureTable& table);
 // selection, so the last match wins; with no match the selection stays `current`.
 int findCode(const CodeColumn& codes, const QString& code, int current);
 
-// The rows (0-based) whose fee or amount is not a whole number of kronor: digits only, blanks
-// around them allowed. Such a row is still used as it stands; the clinic is told at start-up.
+// A fee or amount as every reader of the lists takes it: a whole number of kronor, digits 0 to 9
+// only, blanks around them allowed. "9E4", "-99", "1,5" and blanks alone are no fee.
+std::optional<int> kronor(QByteArrayView value);
+
+// The rows (0-based) whose fee or amount is not a fee by that rule. Such a row is still used as
+// it stands on the desk; the clinic is told at start-up, and the invoice counts it as 0.
 QList<int> rowsWithoutAmount(const CodeColumn& amounts);
 
 // The warning for those rows, naming the file, its folder and the rows (the first 20 with

@@ -2,6 +2,7 @@
 
 #include "data/fileresult.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QString>
 
@@ -25,6 +26,16 @@ inline FileResult readFailure(const QString& displayName, const QString& path, i
 {
     return FileResult::failure(QStringLiteral("Filen %1 kunde inte läsas: %2.")
                                    .arg(displayName, reasonFromErrno(afterFailedRead(path, errnoValue))));
+}
+
+// A name that is a link to a file that is not there: which file points where, and that it
+// cannot be read.
+inline FileResult missingLinkTarget(const QString& path, const QString& target)
+{
+    const QFileInfo info(path);
+    return FileResult::failure(
+        QStringLiteral("Filen %1 i mappen %2 pekar på %3, som inte finns. Filen kan inte läsas.")
+            .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), target));
 }
 
 } // namespace fileerrors

@@ -1,5 +1,8 @@
 #include "data/filesave.h"
 
+#include "data/fileerrors.h"
+#include "data/regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -159,6 +162,10 @@ FileResult saveFileAtomically(const QString& path, const QByteArray& bytes, cons
     // A write-protected file stays as it is, though the folder would let it be replaced.
     if (info.exists() && !info.isWritable())
         return saveFailure(displayName, EACCES);
+    // A link whose file is not there (a network folder not mounted) is not replaced by a file:
+    // the clinic's file is behind it.
+    if (const QString target = missingLinkTarget(path); !target.isEmpty())
+        return fileerrors::missingLinkTarget(path, target);
     // A link to the file keeps pointing at it: the file it names is the one replaced.
     const QString finalPath = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
 
@@ -208,17 +215,28 @@ FileResult saveFileAtomically(const QString& path, const QByteArray& bytes, cons
     return FileResult::success();
 }
 
-void removeStraySaveFiles(const QString& folder, const QStringList& fileNames)
+FileResult removeStraySaveFiles(const QString& folder, const QStringList& fileNames,
+                                const QString& namePattern)
 {
     // A save writes to a temporary file named after the real one with a dot and six random
     // letters. One killed half-way is left behind.
+    QStringList names;
+    for (const QString& name : fileNames)
+        names += QRegularExpression::escape(name);
+    if (!namePattern.isEmpty())
+        names += QStringLiteral("(?:%1)").arg(namePattern);
+    if (names.isEmpty())
+        return FileResult::success();
+    const QRegularExpression stray(QStringLiteral("^(?:%1)\\.[A-Za-z]{6}$").arg(names.join(u'|')));
     const QDir dir(folder);
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : fileNames) {
-        const QRegularExpression stray(QStringLiteral("^%1\\.[A-Za-z]{6}$")
-                                           .arg(QRegularExpression::escape(name)));
-        for (const QString& entry : entries)
-            if (stray.match(entry).hasMatch())
-                QFile::remove(dir.filePath(entry));
+    QStringList failed;
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!stray.match(entry).hasMatch())
+            continue;
+        if (::unlink(encoded(dir.filePath(entry)).constData()) != 0 && errno != ENOENT)
+            failed += QStringLiteral("Filen %1 kunde inte tas bort: %2.").arg(entry, reasonFromErrno(errno));
     }
+    if (failed.isEmpty())
+        return FileResult::success();
+    return FileResult::failure(failed.join(u'\n'));
 }

@@ -54,5 +54,9 @@ FileResult saveFileAtomically(const QString& path, const QByteArray& bytes, cons
 // written, then flushed, or an error naming `displayName` and the reason.
 FileResult writeWhole(QIODevice& device, const QByteArray& bytes, const QString& displayName);
 
-// Removes temporary files that a save killed half-way left beside `fileNames` in `folder`.
-void removeStraySaveFiles(const QString& folder, const QStringList& fileNames);
+// Removes temporary files that a save killed half-way left beside `fileNames` in `folder`, and
+// beside every file whose whole name matches `namePattern` (a regular expression; none when
+// empty), such as the ARV files, whose names change with every export. Only the save's own
+// temporary names go. A stray that cannot be removed is an error naming it and the reason.
+FileResult removeStraySaveFiles(const QString& folder, const QStringList& fileNames,
+                                const QString& namePattern = {});

@@ -2,6 +2,9 @@
 
 #include "data/fileresult.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,4 +35,12 @@ int openRegularFile(QFile& file, const QString& path)
         return EIO;
     }
     return 0;
+}
+
+QString missingLinkTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink() || info.exists())
+        return {};
+    return QDir::toNativeSeparators(info.symLinkTarget());
 }

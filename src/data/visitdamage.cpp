@@ -1,11 +1,13 @@
 #include "data/visitdamage.h"
 
+#include "data/codec.h"
 #include "data/fileerrors.h"
 #include "data/filesave.h"
 #include "data/regularfile.h"
 #include "data/visitfile.h"
 #include "data/visitrecord.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace visitfile {
@@ -41,6 +43,11 @@ QString warningText(const Skada& skada, const QString& kopia)
                     .arg(skada.nollteckenKvitton.size() == 1 ? QStringLiteral("Kvitto")
                                                              : QStringLiteral("Kvittona"),
                          receiptList(skada.nollteckenKvitton));
+    if (!skada.odefinieradeKvitton.isEmpty())
+        text += QStringLiteral("%1 %2 innehåller tecken som inte finns i Windows-1252.\n")
+                    .arg(skada.odefinieradeKvitton.size() == 1 ? QStringLiteral("Kvitto")
+                                                                : QStringLiteral("Kvittona"),
+                         receiptList(skada.odefinieradeKvitton));
     if (skada.avklipptKvitto != 0)
         text += QStringLiteral("Kvitto %1 är avklippt: filen har bara %2 av dess %3 tecken, och "
                                "nästa registrering skriver över dem.\n")
@@ -89,6 +96,11 @@ Skada GranskaBesöksbytes(const QByteArray& bytes)
         if (record < whole)
             skada.nollteckenKvitton.append(int(record + 1));
         at = (record + 1) * VisitRecord::Size;
+    }
+    for (qint64 record = 0; record < whole; ++record) {
+        const char* const first = data + record * VisitRecord::Size;
+        if (std::any_of(first, first + VisitRecord::Size, cp1252::isUndefined))
+            skada.odefinieradeKvitton.append(int(record + 1));
     }
     if (const int rest = int(bytes.size() % VisitRecord::Size); rest != 0) {
         skada.avklipptKvitto = int(whole + 1);

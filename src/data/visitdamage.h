@@ -9,16 +9,23 @@
 
 // Damage that a power cut or a full disk leaves in PatBesök.Dat: a last record cut short (the
 // file's length is no whole number of records) and records holding NUL bytes (some file systems
-// fill the blocks they had no time to write with zeros). The desk keeps working on such a file,
+// fill the blocks they had no time to write with zeros), or bytes that no registration writes.
+// The desk keeps working on such a file,
 // but the next registration may write over the damaged bytes, so a copy of the whole file is
 // kept aside first and the receptionist is told which receipts to look at.
 namespace visitfile {
 
 struct Skada {
     QList<int> nollteckenKvitton; // receipts whose record holds a NUL byte, in file order
+    // Receipts whose record holds one of the five bytes Windows-1252 leaves undefined, which no
+    // registration writes: bytes written over by something else.
+    QList<int> odefinieradeKvitton;
     int avklipptKvitto = 0;       // the receipt of a cut last record, 0 when there is none
     int avklipptaByte = 0;        // how many bytes of it the file holds
-    bool finns() const { return avklipptKvitto != 0 || !nollteckenKvitton.isEmpty(); }
+    bool finns() const
+    {
+        return avklipptKvitto != 0 || !nollteckenKvitton.isEmpty() || !odefinieradeKvitton.isEmpty();
+    }
 };
 
 // The damage in the bytes of a visit file.

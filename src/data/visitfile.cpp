@@ -83,6 +83,9 @@ FileResult HämtaBesöksFil(const QDir& folder, VisitTable& table)
     if (const int why = openRegularFile(file, path)) {
         if (why != ENOENT)
             return readFailure(path, why);
+        // Not a first start: the visits are behind a link whose folder is not there.
+        if (const QString target = missingLinkTarget(path); !target.isEmpty())
+            return fileerrors::missingLinkTarget(path, target);
         // A first start: the first receipt registered will be number 1.
         if (FileResult created = createEmpty(path); !created)
             return created;

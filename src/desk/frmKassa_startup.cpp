@@ -4,6 +4,7 @@
 #include "data/settingsfile.h"
 #include "data/visitdamage.h"
 #include "data/visitfile.h"
+#include "ui/filemessages.h"
 #include "ui/services.h"
 
 using namespace Qt::StringLiterals;
@@ -50,11 +51,16 @@ void frmKassa::Form_Load()
         lstRemissTill.addItem(QString::fromUtf16(till));
     lstRemissTill.setListIndex(0);
 
-    // A first start has no settings file: the data layer writes the default one.
-    if (const FileResult read = settingsfile::HämtaInställningsFil(m_program.folder,
-                                                                   m_program.Inställningar);
+    // A first start has no settings file: the data layer writes the default one. A damaged one
+    // is used as far as it goes, and the clinic hears of it before anything is saved from it.
+    settingsfile::Inläsning inläsning;
+    if (const FileResult read = settingsfile::HämtaInställningsFil(
+            m_program.folder, m_program.Inställningar, &inläsning);
         !read)
         return avbryt(read);
+    if (const QString varning = filemessages::efterInläsning(m_program.folder, inläsning);
+        !varning.isEmpty())
+        dialogs().message(varning);
 }
 
 // At start-up and whenever the desk becomes the active window again (a report or the settings
@@ -97,8 +103,11 @@ void frmKassa::Form_GotFocus()
 {
     if (m_startFailed)
         return;
-    if (const FileResult read = settingsfile::HämtaInställningsFil(m_program.folder,
-                                                                   m_program.Inställningar);
+    // Damage was told at the start and is told again by the settings window; a file removed
+    // meanwhile leaves the values in memory as they are, and nothing is written in its place.
+    settingsfile::Inläsning inläsning;
+    if (const FileResult read = settingsfile::LäsInställningsFilIgen(
+            m_program.folder, m_program.Inställningar, inläsning);
         !read)
         visaFilfel(read);
 }

@@ -267,8 +267,16 @@ public:
         qsizetype line = 0;
         for (qsizetype i = 0; i < n; ++i) {
             const char c = p[i];
-            if (c > '\r' || (c != '\r' && c != '\n'))
+            const auto u = static_cast<unsigned char>(c);
+            if (u > '\r' && u < 0x80)
                 continue;
+            if (c != '\r' && c != '\n') {
+                if ((c == '\0' || cp1252::isUndefined(c)) && m_badByteLine == 0) {
+                    m_badByteLine = int(m_lines.size()) + 1;
+                    m_badByte = c;
+                }
+                continue;
+            }
             if (c == '\r' && i + 1 < n && p[i + 1] == '\n') {
                 m_lines.emplace_back(p + line, i - line);
                 line = ++i + 1;
@@ -284,6 +292,10 @@ public:
     bool unterminated() const { return m_unterminated; }
     // The first line holding a CR or LF that is not a line's end; 0 when there is none.
     int loneBreakLine() const { return m_loneBreakLine; }
+    // The first line holding a NUL or a byte Windows-1252 leaves undefined (a damaged record,
+    // which no reader of the file can take); 0 when there is none. `badByte` is that byte.
+    int badByteLine() const { return m_badByteLine; }
+    char badByte() const { return m_badByte; }
     int count() const { return int(m_lines.size()); }
     // Line k, counted from 1 as the user would; empty past the end.
     QByteArrayView operator[](int k) const
@@ -296,7 +308,10 @@ private:
     std::vector<QByteArrayView> m_lines;
     bool m_unterminated = false;
     int m_loneBreakLine = 0;
+    int m_badByteLine = 0;
+    char m_badByte = 0;
 };
+
 
 QString wrongWidth(int k, QByteArrayView tag, qsizetype width, qsizetype expected)
 {
@@ -311,6 +326,17 @@ QString wrongWidth(int k, QByteArrayView tag, qsizetype width, qsizetype expecte
 bool is(QByteArrayView line, const char (&tag)[4])
 {
     return line.size() == 3 && std::memcmp(line.data(), tag, 3) == 0;
+}
+
+// "kvitto 7: " for a line among the receipts (the receipt of the last BSK at or before it),
+// nothing for a line of the header.
+QString receiptOfLine(const Lines& lines, int line, int firstReceipt)
+{
+    int receipt = firstReceipt - 1;
+    for (int k = 4; k <= line; k += 2)
+        if (is(lines[k], "BSK"))
+            ++receipt;
+    return receipt >= firstReceipt ? QStringLiteral("kvitto %1: ").arg(receipt) : QString();
 }
 
 qsizetype dataWidthOf(QByteArrayView tag)
@@ -377,14 +403,14 @@ QString checkInterchange(QByteArrayView bytes, int firstReceipt)
         return QStringLiteral("sista raden slutar inte med CR LF");
     // A lone CR or LF would end the line for many a reader. Within the body it belongs to the
     // receipt of the last BSK before it.
-    if (const int broken = lines.loneBreakLine(); broken > 0) {
-        int receipt = firstReceipt - 1;
-        for (int k = 4; k <= broken; k += 2)
-            if (is(lines[k], "BSK"))
-                ++receipt;
-        const QString where = receipt >= firstReceipt ? QStringLiteral("kvitto %1: ").arg(receipt) : QString();
-        return where + QStringLiteral("rad %1 har en radbrytning inuti raden").arg(broken);
-    }
+    if (const int broken = lines.loneBreakLine(); broken > 0)
+        return receiptOfLine(lines, broken, firstReceipt)
+            + QStringLiteral("rad %1 har en radbrytning inuti raden").arg(broken);
+    if (const int damaged = lines.badByteLine(); damaged > 0)
+        return receiptOfLine(lines, damaged, firstReceipt)
+            + (lines.badByte() == '\0'
+                   ? QStringLiteral("rad %1 har ett nolltecken").arg(damaged)
+                   : QStringLiteral("rad %1 har ett tecken som inte finns i Windows-1252").arg(damaged));
     if (lines.count() < 6)
         return QStringLiteral("filen har bara %1 rader").arg(lines.count());
 

@@ -30,6 +30,13 @@ QString referenceNumber(const QString& toText);
 // it, so whatever the To box held, no folder or other name can be formed from it.
 QString fileNameOf(const QString& reference);
 
+// Every name fileNameOf gives, as a regular expression: the start removes what a save of such a
+// file killed half-way left beside it.
+inline QString fileNamePattern()
+{
+    return QStringLiteral("[0-9]{8}\\.ARV");
+}
+
 struct Interchange {
     QByteArray bytes;     // the whole file
     QString reference;    // the interchange and message reference
@@ -48,7 +55,8 @@ Interchange build(const VisitTable& visits, int from, const QString& toText,
                   QByteArrayView kombikakod, const QString& yymmdd, const QString& hhmm);
 
 // Reads an interchange as the county council does and says what is wrong with it, in Swedish
-// (empty when nothing is): every line ends with CR LF and holds no other line break; line 1 and
+// (empty when nothing is): every line ends with CR LF and holds no other line break, no NUL and
+// none of the five bytes Windows-1252 leaves undefined (a damaged record); line 1 and
 // every data line have their fixed width; the segments follow in receipt order (BSK, ATG, then
 // DIA and REM when present); the count in UNT equals the segments from UNH to UNT; the references
 // in UNB, in the data lines of UNH and UNT and in UNZ are one and the same 8 digits. Problems in

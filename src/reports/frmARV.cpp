@@ -5,6 +5,7 @@
 #include "data/visitfile.h"
 #include "reports/arvfile.h"
 #include "reports/receiptrange.h"
+#include "ui/filemessages.h"
 
 using namespace Qt::StringLiterals;
 using namespace ui;
@@ -107,6 +108,10 @@ void frmARV::Form_Activate()
         m_besök.clear();
         m_läsfel = läst.error;
         dialogs().message(u"OBS! Besöksfilen kunde inte läsas!\n"_s + läst.error);
+    } else {
+        // Damage done since the desk's start is told now; the file's own check then refuses a
+        // damaged receipt by its number.
+        filemessages::granskaBesöksfil(*this, m_program.folder);
     }
     m_datum = clock().yymmdd();
     m_tid = clock().hhmm();

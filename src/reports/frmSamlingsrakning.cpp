@@ -2,6 +2,7 @@
 
 #include "data/visitfile.h"
 #include "reports/receiptrange.h"
+#include "ui/filemessages.h"
 
 #include <QStringList>
 
@@ -155,6 +156,9 @@ void frmSamlingsräkning::Form_Activate()
 {
     m_läsfel.clear();
     FileResult läsning = visitfile::HämtaBesöksFil(m_program.folder, m_besök);
+    // Damage done since the desk's start is told before any total is made from the records.
+    if (läsning)
+        filemessages::granskaBesöksfil(*this, m_program.folder);
     if (läsning) {
         läsning = codetables::HämtaÅtgärdsFil(m_program.folder, m_åtgärder);
         if (läsning)

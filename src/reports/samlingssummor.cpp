@@ -1,6 +1,5 @@
 #include "reports/samlingssummor.h"
 
-#include "data/numbers.h"
 
 #include <QHash>
 
@@ -25,7 +24,7 @@ QByteArrayView fält(const VisitRecord& post, VisitField field)
 class Kodindex {
 public:
     struct Träff {
-        std::optional<double> avgift; // nothing: the row's fee is not a number
+        std::optional<int> avgift; // nothing: the row's fee is not a number
     };
 
     Kodindex(const CodeColumn& koder, const CodeColumn& avgifter)
@@ -36,7 +35,7 @@ public:
             sistaRad.insert(koder.bytes(rad), rad);
         m_träffar.reserve(sistaRad.size());
         for (auto it = sistaRad.cbegin(); it != sistaRad.cend(); ++it)
-            m_träffar.insert(it.key(), {belopp(avgifter.at(it.value()))});
+            m_träffar.insert(it.key(), {codetables::kronor(avgifter.bytes(it.value()))});
     }
 
     const Träff* hitta(QByteArrayView kod) const
@@ -82,19 +81,6 @@ bool räknas(const VisitRecord& post)
 }
 
 } // namespace
-
-std::optional<double> belopp(const QString& text)
-{
-    if (!isNumeric(text))
-        return std::nullopt;
-    QString s = text.trimmed();
-    s.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = s.toDouble(&ok); // the C locale's way: "." is the decimal point
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
 
 Summor BeräknaSummor(const VisitTable& besök, const TariffTable& taxor,
                      const ProcedureTable& åtgärder, int från, int till)

@@ -31,9 +31,10 @@ struct Summor {
     qint32 summaErsättning = 0;
 
     // Receipts added to or subtracted from the sums, in order, whose tariff or procedure code has
-    // no row in its list, or whose fee or amount there is not a number: their totals may not be
-    // what the clinic means to invoice. A missing code keeps the fee of the last receipt whose
-    // code was found; a fee that is not a number counts as 0.
+    // no row in its list, or whose fee or amount there is not a number (codetables::kronor, the
+    // rule the desk's start-up warning reads by): their totals may not be what the clinic means
+    // to invoice. A missing code keeps the fee of the last receipt whose code was found; a fee
+    // that is not a number counts as 0.
     QList<int> ofullständiga;
 
     // The receipt at which a sum left the 32-bit range; the sums are then of no use.
@@ -47,9 +48,5 @@ struct Summor {
 // every matching free-card row counts.
 Summor BeräknaSummor(const VisitTable& besök, const TariffTable& taxor,
                      const ProcedureTable& åtgärder, int från, int till);
-
-// A fee or amount text read as a number (blanks around it allowed, "," or "." as the decimal
-// separator); nothing when the text is not a number.
-std::optional<double> belopp(const QString& text);
 
 } // namespace samlingsrakning

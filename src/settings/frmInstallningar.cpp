@@ -2,6 +2,7 @@
 
 #include "data/settingsfile.h"
 #include "desk/fieldchecks.h"
+#include "ui/filemessages.h"
 
 using namespace Qt::StringLiterals;
 
@@ -75,14 +76,19 @@ void frmInställningar::tömKontroller()
         first->setFocus();
 }
 
-// A first start has no file yet: the data layer writes the default one and loads it. A file that
-// cannot be read leaves the record as it was, and the window shows that.
+// The desk's start has written the first-run file if there was none. A file that cannot be read,
+// or that was removed since, leaves the record as it was, and the window shows that; nothing is
+// written before the user saves. A damaged file is shown as far as it goes, and said so.
 void frmInställningar::HämtaInställningsFil()
 {
-    if (const FileResult read = settingsfile::HämtaInställningsFil(m_program.folder,
-                                                                   m_program.Inställningar);
-        !read)
+    settingsfile::Inläsning inläsning;
+    const FileResult read = settingsfile::LäsInställningsFilIgen(m_program.folder,
+                                                                 m_program.Inställningar, inläsning);
+    if (!read)
         dialogs().message(read.error);
+    else if (const QString varning = filemessages::efterInläsning(m_program.folder, inläsning);
+             !varning.isEmpty())
+        dialogs().message(varning);
 }
 
 void frmInställningar::HämtaTaxeFil()

@@ -62,8 +62,11 @@ QString codeList(QByteArrayView bytes, const QString& name, int width, int codeW
     Table table;
     const FileResult r = read(folder(), table);
     const int rows = codetables::entryCount(bytes.size(), width);
+    // A list longer than the desk can show, or without a single entry, is refused.
     if (!r.ok)
-        return rows > maxRows ? QString() : QStringLiteral("refused: ") + r.error;
+        return rows > maxRows || rows == 0 ? QString() : QStringLiteral("refused: ") + r.error;
+    if (rows == 0)
+        return QStringLiteral("a list without entries read");
     if ((table.*codes).size() != rows || (table.*seconds).size() != rows)
         return QStringLiteral("%1 rows instead of %2").arg((table.*codes).size()).arg(rows);
     const QString all = cp1252::decode(bytes);

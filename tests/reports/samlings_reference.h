@@ -29,7 +29,7 @@ inline Summor radFörRad(const VisitTable& besök, const TariffTable& tx, const 
             if (tx.Taxekod.at(i) != post.text(VisitField::Taxekod))
                 continue;
             ++taxor;
-            const std::optional<double> v = samlingsrakning::belopp(tx.Patientavgift.at(i));
+            const std::optional<int> v = codetables::kronor(tx.Patientavgift.bytes(i));
             pat = v.value_or(0);
             namnges = !v;
             if (tx.Taxekod.at(i) == u"06"_s && (typ == u"1"_s || typ == u"2"_s))
@@ -40,7 +40,7 @@ inline Summor radFörRad(const VisitTable& besök, const TariffTable& tx, const 
             if (åt.Åtgärd.at(j) != post.text(VisitField::Åtgärd))
                 continue;
             ++åtgärder;
-            const std::optional<double> v = samlingsrakning::belopp(åt.Åtgärdsbelopp.at(j));
+            const std::optional<int> v = codetables::kronor(åt.Åtgärdsbelopp.bytes(j));
             beh = v.value_or(0) - pat;
             åtgärdUtanTal = !v;
         }

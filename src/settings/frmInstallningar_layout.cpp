@@ -10,6 +10,26 @@ using namespace Qt::StringLiterals;
 using namespace ui;
 
 namespace {
+extern const Layout Fönster; // the table, at the end of this file
+} // namespace
+
+frmInställningar::frmInställningar(Application& app, Program& program)
+    : Form(app, u"frmInställningar"_s, Fönster), m_program(program)
+{
+    kopplaHändelser();
+}
+
+// Clicks on the lists, options and labels and changes of the boxes do nothing here: every value
+// is read from the controls when "S&para" stores them.
+void frmInställningar::kopplaHändelser()
+{
+    cmdSpara.Click = [this] { cmdSpara_Click(); };
+    cmdStäng.Click = [this] { cmdStäng_Click(); };
+    txtKombikakod.LostFocus = [this] { txtKombikakod_LostFocus(); };
+    txtVikKomkod.LostFocus = [this] { txtVikKomkod_LostFocus(); };
+}
+
+namespace {
 
 using K = ControlKind;
 
@@ -57,19 +77,3 @@ const Layout Fönster{u"Inställningar", 8010, 5535, {false, 8.25}, Kontroller, 
                      u"cmdStäng"};
 
 } // namespace
-
-frmInställningar::frmInställningar(Application& app, Program& program)
-    : Form(app, u"frmInställningar"_s, Fönster), m_program(program)
-{
-    kopplaHändelser();
-}
-
-// Clicks on the lists, options and labels and changes of the boxes do nothing here: every value
-// is read from the controls when "S&para" stores them.
-void frmInställningar::kopplaHändelser()
-{
-    cmdSpara.Click = [this] { cmdSpara_Click(); };
-    cmdStäng.Click = [this] { cmdStäng_Click(); };
-    txtKombikakod.LostFocus = [this] { txtKombikakod_LostFocus(); };
-    txtVikKomkod.LostFocus = [this] { txtVikKomkod_LostFocus(); };
-}

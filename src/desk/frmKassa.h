@@ -16,7 +16,7 @@
 // its own copies of the tariff and procedure tables for as long as the program runs.
 //
 // The class is spread over one file per concern:
-//   frmKassa_layout.cpp    controls, positions, menus, tab order, wiring of the handlers
+//   frmKassa_layout.cpp    the layout table (controls, positions, menus, tab order), wiring
 //   frmKassa_startup.cpp   Form_Load / Form_Activate / Form_GotFocus, UppdateraKassaFormulär,
 //                          SkapaNyPost, GåTillNästaKvitto
 //   frmKassa_display.cpp   showing a receipt (lblKvittoNr_Change), browsing, "Gå till..."
@@ -62,67 +62,67 @@ public:
     const DeskValues& värden() const { return m_värden; }
 
     // --- Controls ---
-    ui::Label& Label1;
-    ui::Label& lblKvittoNr;
-    ui::Label& lblMakulering;
-    ui::TextBox& txtMakulering;
-    ui::Label& Label2;
-    ui::TextBox& txtBesöksDatum;
-    ui::CommandButton& cmdSök;
-    ui::Label& Label3;
-    ui::TextBox& txtKombikakod;
-    ui::Label& Label4;
-    ui::TextBox& txtVikKomkod;
-    ui::Frame& frmBesökstyp;
-    std::array<ui::OptionButton*, 2> optBesök;
-    ui::CheckBox& chkAkutbesök;
-    ui::CheckBox& chkSmittskydd;
-    ui::Frame& Frame1;
-    ui::Label& lblPersonnummer;
-    ui::TextBox& txtPersonnummer;
-    ui::Label& lblReservnummer;
-    ui::TextBox& txtReservnummer;
-    ui::Label& lblFödelsedatum;
-    ui::TextBox& txtFödelsedatum;
-    ui::Frame& fraRemiss;
-    ui::Label& lblKombikakod;
-    ui::TextBox& txtRemissFrån;
-    ui::Label& lblDatum;
-    ui::TextBox& txtRemissDatum;
-    ui::Label& lblTill;
-    ui::ListBox& lstRemissTill;
-    ui::Label& Patientavgift;
-    ui::Label& lblPatientavgift;
-    ui::CheckBox& chkEjBetPatAvg;
-    ui::Label& Label5;
-    ui::ListBox& lstÅtgärd;
-    ui::Label& Label6;
-    ui::ListBox& lstTaxekod;
-    ui::Line& Line1;
-    ui::CheckBox& chkNypost;
-    ui::CheckBox& chkKvitto;
-    ui::CheckBox& chkDubletter;
-    ui::CommandButton& cmdRegistrera;
-    ui::Label& Label7;
-    ui::TextBox& txtDiagnoskod;
-    ui::CommandButton& cmdFöregående;
-    ui::CommandButton& cmdNästa;
+    ui::Label& Label1 = named<ui::Label>(u"Label1");
+    ui::Label& lblKvittoNr = named<ui::Label>(u"lblKvittoNr");
+    ui::Label& lblMakulering = named<ui::Label>(u"lblMakulering");
+    ui::TextBox& txtMakulering = named<ui::TextBox>(u"txtMakulering");
+    ui::Label& Label2 = named<ui::Label>(u"Label2");
+    ui::TextBox& txtBesöksDatum = named<ui::TextBox>(u"txtBesöksDatum");
+    ui::CommandButton& cmdSök = named<ui::CommandButton>(u"cmdSök");
+    ui::Label& Label3 = named<ui::Label>(u"Label3");
+    ui::TextBox& txtKombikakod = named<ui::TextBox>(u"txtKombikakod");
+    ui::Label& Label4 = named<ui::Label>(u"Label4");
+    ui::TextBox& txtVikKomkod = named<ui::TextBox>(u"txtVikKomkod");
+    ui::Frame& frmBesökstyp = named<ui::Frame>(u"frmBesökstyp");
+    std::array<ui::OptionButton*, 2> optBesök = namedArray<ui::OptionButton, 2>(u"optBesök");
+    ui::CheckBox& chkAkutbesök = named<ui::CheckBox>(u"chkAkutbesök");
+    ui::CheckBox& chkSmittskydd = named<ui::CheckBox>(u"chkSmittskydd");
+    ui::Frame& Frame1 = named<ui::Frame>(u"Frame1");
+    ui::Label& lblPersonnummer = named<ui::Label>(u"lblPersonnummer");
+    ui::TextBox& txtPersonnummer = named<ui::TextBox>(u"txtPersonnummer");
+    ui::Label& lblReservnummer = named<ui::Label>(u"lblReservnummer");
+    ui::TextBox& txtReservnummer = named<ui::TextBox>(u"txtReservnummer");
+    ui::Label& lblFödelsedatum = named<ui::Label>(u"lblFödelsedatum");
+    ui::TextBox& txtFödelsedatum = named<ui::TextBox>(u"txtFödelsedatum");
+    ui::Frame& fraRemiss = named<ui::Frame>(u"fraRemiss");
+    ui::Label& lblKombikakod = named<ui::Label>(u"lblKombikakod");
+    ui::TextBox& txtRemissFrån = named<ui::TextBox>(u"txtRemissFrån");
+    ui::Label& lblDatum = named<ui::Label>(u"lblDatum");
+    ui::TextBox& txtRemissDatum = named<ui::TextBox>(u"txtRemissDatum");
+    ui::Label& lblTill = named<ui::Label>(u"lblTill");
+    ui::ListBox& lstRemissTill = named<ui::ListBox>(u"lstRemissTill");
+    ui::Label& Patientavgift = named<ui::Label>(u"Patientavgift");
+    ui::Label& lblPatientavgift = named<ui::Label>(u"lblPatientavgift");
+    ui::CheckBox& chkEjBetPatAvg = named<ui::CheckBox>(u"chkEjBetPatAvg");
+    ui::Label& Label5 = named<ui::Label>(u"Label5");
+    ui::ListBox& lstÅtgärd = named<ui::ListBox>(u"lstÅtgärd");
+    ui::Label& Label6 = named<ui::Label>(u"Label6");
+    ui::ListBox& lstTaxekod = named<ui::ListBox>(u"lstTaxekod");
+    ui::Line& Line1 = named<ui::Line>(u"Line1");
+    ui::CheckBox& chkNypost = named<ui::CheckBox>(u"chkNypost");
+    ui::CheckBox& chkKvitto = named<ui::CheckBox>(u"chkKvitto");
+    ui::CheckBox& chkDubletter = named<ui::CheckBox>(u"chkDubletter");
+    ui::CommandButton& cmdRegistrera = named<ui::CommandButton>(u"cmdRegistrera");
+    ui::Label& Label7 = named<ui::Label>(u"Label7");
+    ui::TextBox& txtDiagnoskod = named<ui::TextBox>(u"txtDiagnoskod");
+    ui::CommandButton& cmdFöregående = named<ui::CommandButton>(u"cmdFöregående");
+    ui::CommandButton& cmdNästa = named<ui::CommandButton>(u"cmdNästa");
 
     // --- Menus ---
-    ui::MenuItem& mnuArkiv;
-    ui::MenuItem& mnuARV;
-    ui::MenuItem& mnuSamlingsräkning;
-    ui::MenuItem& mnuBesökslista;
-    ui::MenuItem& mnuVerifikation;
-    ui::MenuItem& mnuEjBetPatAvg;
-    ui::MenuItem& mnuAvsluta;
-    ui::MenuItem& mnuAlternativ;
-    ui::MenuItem& mnuInställningar;
-    std::array<ui::MenuItem*, 2> mnuNyReg;
-    std::array<ui::MenuItem*, 2> mnuSkatt;
-    std::array<ui::MenuItem*, 2> mnuIdTyp;
-    ui::MenuItem& mnuPatientregister;
-    ui::MenuItem& mnuGåTill;
+    ui::MenuItem& mnuArkiv = namedMenu(u"mnuArkiv");
+    ui::MenuItem& mnuARV = namedMenu(u"mnuARV");
+    ui::MenuItem& mnuSamlingsräkning = namedMenu(u"mnuSamlingsräkning");
+    ui::MenuItem& mnuBesökslista = namedMenu(u"mnuBesökslista");
+    ui::MenuItem& mnuVerifikation = namedMenu(u"mnuVerifikation");
+    ui::MenuItem& mnuEjBetPatAvg = namedMenu(u"mnuEjBetPatAvg");
+    ui::MenuItem& mnuAvsluta = namedMenu(u"mnuAvsluta");
+    ui::MenuItem& mnuAlternativ = namedMenu(u"mnuAlternativ");
+    ui::MenuItem& mnuInställningar = namedMenu(u"mnuInställningar");
+    std::array<ui::MenuItem*, 2> mnuNyReg = {&namedMenu(u"mnuNyReg", 0), &namedMenu(u"mnuNyReg", 1)};
+    std::array<ui::MenuItem*, 2> mnuSkatt = {&namedMenu(u"mnuSkatt", 0), &namedMenu(u"mnuSkatt", 1)};
+    std::array<ui::MenuItem*, 2> mnuIdTyp = {&namedMenu(u"mnuIdTyp", 0), &namedMenu(u"mnuIdTyp", 1)};
+    ui::MenuItem& mnuPatientregister = namedMenu(u"mnuPatientregister");
+    ui::MenuItem& mnuGåTill = namedMenu(u"mnuGåTill");
 
 private:
     // --- Start-up and new receipts (frmKassa_startup.cpp) ---
@@ -228,8 +228,7 @@ private:
     void txtMakulering_LostFocus();
     bool BekräftaMakulering(); // at "Registrera" in voiding mode: false = store nothing
 
-    void byggLayout();   // frmKassa_layout.cpp
-    void kopplaHändelser();
+    void kopplaHändelser(); // frmKassa_layout.cpp
 
     // The code files (frmKassa_codefiles.cpp). At start-up both are read, the lists filled
     // and the clinic told about fees that are not numbers; an error ends the start. Afterwards

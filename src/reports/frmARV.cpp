@@ -6,6 +6,7 @@
 #include "reports/arvfile.h"
 #include "reports/receiptrange.h"
 #include "ui/filemessages.h"
+#include "ui/layout.h"
 
 using namespace Qt::StringLiterals;
 using namespace ui;
@@ -23,66 +24,36 @@ const QString FörMångaSiffror = u"OBS! Kvittonummer T.o.m. får ha högst 8 si
 
 } // namespace
 
+// The window is in bold 8.25 points throughout; the captions stand at the right on light grey and
+// the count in a sunken box. "Stäng" comes first in the tab order, so the window opens with the
+// focus on it; each access-key label stands before its box. Neither box limits its length.
+namespace {
+
+using K = ControlKind;
+constexpr LabelLook Rubrik{Alignment::Right, false, Label::LightGrey};
+constexpr LabelLook Värde{Alignment::Left, true, Label::WindowBackground};
+
+const LayoutRow Kontroller[] = {
+    {u"Label1", K::Label, {}, 240, 240, 1335, 255, 7, u"Kvittonummer:", {}, Rubrik},
+    {u"Label2", K::Label, {}, 360, 840, 615, 255, 1, u"&Fr.o.m.", {}, Rubrik},
+    {u"txtFom", K::TextBox, {}, 1200, 840, 975, 285, 2, {}, u"Label2"},
+    {u"Label3", K::Label, {}, 2640, 840, 615, 255, 3, u"&T.o.m.", {}, Rubrik},
+    {u"txtTom", K::TextBox, {}, 3480, 840, 975, 285, 4, {}, u"Label3"},
+    {u"Label4", K::Label, {}, 4800, 840, 1215, 255, 6, u"Antalkvitton:", {}, Rubrik},
+    {u"lblAntalBeh", K::Label, {}, 6120, 840, 975, 285, 5, {}, u"Label4", Värde},
+    {u"cmdSkapa", K::CommandButton, {}, 4200, 1680, 1335, 495, 8, u"Skapa Arv-fil"},
+    {u"cmdAvbryt", K::CommandButton, {}, 5880, 1680, 1215, 495, 0, u"Stäng"},
+};
+
+const Layout Fönster{u"Skapa ARV-fil", 7545, 2505, {true, 8.25}, Kontroller, u"cmdSkapa",
+                     u"cmdAvbryt"};
+
+} // namespace
+
 frmARV::frmARV(Application& app, Program& program)
-    : Form(app, u"frmARV"_s),
-      Label1(add<Label>(u"Label1"_s)),
-      Label2(add<Label>(u"Label2"_s)),
-      txtFom(add<TextBox>(u"txtFom"_s)),
-      Label3(add<Label>(u"Label3"_s)),
-      txtTom(add<TextBox>(u"txtTom"_s)),
-      Label4(add<Label>(u"Label4"_s)),
-      lblAntalBeh(add<Label>(u"lblAntalBeh"_s)),
-      cmdSkapa(add<CommandButton>(u"cmdSkapa"_s)),
-      cmdAvbryt(add<CommandButton>(u"cmdAvbryt"_s)),
-      m_program(program)
+    : Form(app, u"frmARV"_s, Fönster), m_program(program)
 {
-    byggLayout();
     kopplaHändelser();
-}
-
-// --- Layout ---
-
-void frmARV::byggLayout()
-{
-    setCaption(u"Skapa ARV-fil"_s);
-    setClientSize(7545, 2505);
-
-    Label1.setCaption(u"Kvittonummer:"_s);
-    Label1.move(240, 240, 1335, 255);
-    Label2.setCaption(u"&Fr.o.m."_s);
-    Label2.move(360, 840, 615, 255);
-    txtFom.move(1200, 840, 975, 285);
-    Label3.setCaption(u"&T.o.m."_s);
-    Label3.move(2640, 840, 615, 255);
-    txtTom.move(3480, 840, 975, 285);
-    Label4.setCaption(u"Antalkvitton:"_s);
-    Label4.move(4800, 840, 1215, 255);
-    lblAntalBeh.move(6120, 840, 975, 285);
-    lblAntalBeh.setBordered(true);
-    lblAntalBeh.setBackColor(Label::WindowBackground);
-    cmdSkapa.setCaption(u"Skapa Arv-fil"_s);
-    cmdSkapa.move(4200, 1680, 1335, 495);
-    cmdAvbryt.setCaption(u"Stäng"_s);
-    cmdAvbryt.move(5880, 1680, 1215, 495);
-
-    for (Label* caption : {&Label1, &Label2, &Label3, &Label4}) {
-        caption->setAlignment(Alignment::Right);
-        caption->setBackColor(Label::LightGrey);
-    }
-    // The whole window is in bold 8.25 points; neither box limits its length.
-    for (const auto& control : controls())
-        control->setFont(true, 8.25);
-
-    txtFom.setCaptionLabel(&Label2);
-    txtTom.setCaptionLabel(&Label3);
-    lblAntalBeh.setCaptionLabel(&Label4);
-
-    setDefaultButton(&cmdSkapa);
-    setCancelButton(&cmdAvbryt);
-    // "Stäng" comes first, so the window opens with the focus on it; each access-key label stands
-    // before its box.
-    setTabOrder({&cmdAvbryt, &Label2, &txtFom, &Label3, &txtTom, &lblAntalBeh, &Label4, &Label1,
-                 &cmdSkapa});
 }
 
 void frmARV::kopplaHändelser()

@@ -29,15 +29,15 @@ public:
     const QString& förberedelsetid() const { return m_tid; }     // "hhmm" at activation
 
     // --- Controls ---
-    ui::Label& Label1;
-    ui::Label& Label2;
-    ui::TextBox& txtFom;
-    ui::Label& Label3;
-    ui::TextBox& txtTom;
-    ui::Label& Label4;
-    ui::Label& lblAntalBeh;
-    ui::CommandButton& cmdSkapa;
-    ui::CommandButton& cmdAvbryt;
+    ui::Label& Label1 = named<ui::Label>(u"Label1");
+    ui::Label& Label2 = named<ui::Label>(u"Label2");
+    ui::TextBox& txtFom = named<ui::TextBox>(u"txtFom");
+    ui::Label& Label3 = named<ui::Label>(u"Label3");
+    ui::TextBox& txtTom = named<ui::TextBox>(u"txtTom");
+    ui::Label& Label4 = named<ui::Label>(u"Label4");
+    ui::Label& lblAntalBeh = named<ui::Label>(u"lblAntalBeh");
+    ui::CommandButton& cmdSkapa = named<ui::CommandButton>(u"cmdSkapa");
+    ui::CommandButton& cmdAvbryt = named<ui::CommandButton>(u"cmdAvbryt");
 
     // --- Handlers ---
     void RäknaAntalKvitton();
@@ -49,7 +49,6 @@ public:
     void cmdAvbryt_Click();
 
 private:
-    void byggLayout();
     void kopplaHändelser();
     void visaAntal();
     // The range checks at "Skapa Arv-fil"; false when a message was shown and nothing is written.

@@ -3,6 +3,7 @@
 #include "data/visitfile.h"
 #include "reports/receiptrange.h"
 #include "ui/filemessages.h"
+#include "ui/layout.h"
 
 #include <QStringList>
 
@@ -24,109 +25,49 @@ QString antal(const std::optional<int>& värde)
 
 } // namespace
 
+// Positions in twips within the client area. The whole window is in 8.25-point bold; only the
+// dash between the boxes is larger. The captions stand on light grey, the results in sunken
+// boxes on the colour of a box's inside; every number stands at the right.
+namespace {
+
+using K = ControlKind;
+constexpr LabelLook Rubrik{Alignment::Left, false, Label::LightGrey};
+constexpr LabelLook HögerRubrik{Alignment::Right, false, Label::LightGrey};
+constexpr LabelLook Streck{Alignment::Center, false, Label::LightGrey};
+constexpr LabelLook Resultat{Alignment::Right, true, Label::WindowBackground};
+
+const LayoutRow Kontroller[] = {
+    {u"Label8", K::Label, {}, 480, 240, 855, 255, 16, u"Kvitto nr", {}, HögerRubrik},
+    {u"Label1", K::Label, {}, 1440, 240, 852, 252, 12, u"fr.o.m.", {}, Rubrik},
+    {u"Label2", K::Label, {}, 2640, 240, 852, 252, 11, u"t.o.m", {}, Rubrik},
+    {u"txtFrom", K::TextBox, {}, 1440, 480, 975, 288, 0, {}, u"Label1", {}, 8},
+    {u"Label9", K::Label, {}, 2400, 480, 252, 252, 15, u"-", {}, Streck, 0, {true, 9.75}},
+    {u"txtTom", K::TextBox, {}, 2640, 480, 975, 288, 1, {}, u"Label2", {}, 8},
+    {u"Label5", K::Label, {}, 600, 1080, 972, 252, 7, u"Antal beh:", {}, HögerRubrik},
+    {u"lblAntalBeh", K::Label, {}, 1800, 1080, 735, 255, 18, {}, u"Label5", Resultat},
+    {u"Label6", K::Label, {}, 3720, 1080, 972, 252, 6, u"Pat avgift:", {}, HögerRubrik},
+    {u"lblPatAvgifter", K::Label, {}, 5040, 1080, 855, 255, 10, {}, u"Label6", Resultat},
+    {u"Label10", K::Label, {}, 120, 1560, 1572, 252, 14, u"Besök med frikort:", {}, Rubrik},
+    {u"lblFrikort", K::Label, {}, 1800, 1560, 735, 255, 13, {}, u"Label10", Resultat},
+    {u"Label7", K::Label, {}, 3720, 1560, 972, 252, 5, u"Beh avgift:", {}, HögerRubrik},
+    {u"lblBehAvgifter", K::Label, {}, 4920, 1560, 975, 255, 9, {}, u"Label7", Resultat},
+    {u"Line1", K::Line, {}, 2760, 2040, 6000 - 2760, 0},
+    {u"Label4", K::Label, {}, 2520, 2280, 2175, 255, 17, u"Summa Pat + Beh avgift:", {}, Rubrik},
+    {u"lblSummaErsättning", K::Label, {}, 4800, 2280, 1095, 255, 8, {}, u"Label4", Resultat},
+    {u"cmdRäkna", K::CommandButton, {}, 480, 3000, 1695, 375, 2, u"Visa på skärmen"},
+    {u"cmdSkrivUt", K::CommandButton, {}, 2400, 3000, 1935, 375, 3, u"Skriv ut på skrivare"},
+    {u"cmdAvbryt", K::CommandButton, {}, 4920, 3000, 1095, 375, 4, u"Stäng"},
+};
+
+const Layout Fönster{u"Samlingsräkning", 6255, 3585, {true, 8.25}, Kontroller, u"cmdRäkna",
+                     u"cmdAvbryt"};
+
+} // namespace
+
 frmSamlingsräkning::frmSamlingsräkning(Application& app, Program& program)
-    : Form(app, u"frmSamlingsräkning"_s),
-      Label8(add<Label>(u"Label8"_s)),
-      Label1(add<Label>(u"Label1"_s)),
-      Label2(add<Label>(u"Label2"_s)),
-      txtFrom(add<TextBox>(u"txtFrom"_s)),
-      Label9(add<Label>(u"Label9"_s)),
-      txtTom(add<TextBox>(u"txtTom"_s)),
-      Label5(add<Label>(u"Label5"_s)),
-      lblAntalBeh(add<Label>(u"lblAntalBeh"_s)),
-      Label6(add<Label>(u"Label6"_s)),
-      lblPatAvgifter(add<Label>(u"lblPatAvgifter"_s)),
-      Label10(add<Label>(u"Label10"_s)),
-      lblFrikort(add<Label>(u"lblFrikort"_s)),
-      Label7(add<Label>(u"Label7"_s)),
-      lblBehAvgifter(add<Label>(u"lblBehAvgifter"_s)),
-      Line1(add<Line>(u"Line1"_s)),
-      Label4(add<Label>(u"Label4"_s)),
-      lblSummaErsättning(add<Label>(u"lblSummaErsättning"_s)),
-      cmdRäkna(add<CommandButton>(u"cmdRäkna"_s)),
-      cmdSkrivUt(add<CommandButton>(u"cmdSkrivUt"_s)),
-      cmdAvbryt(add<CommandButton>(u"cmdAvbryt"_s)),
-      m_program(program)
+    : Form(app, u"frmSamlingsräkning"_s, Fönster), m_program(program)
 {
-    byggLayout();
     kopplaHändelser();
-}
-
-// Positions in twips within the client area.
-void frmSamlingsräkning::byggLayout()
-{
-    setCaption(u"Samlingsräkning"_s);
-    setClientSize(6255, 3585);
-
-    Label8.setCaption(u"Kvitto nr"_s);
-    Label8.move(480, 240, 855, 255);
-    Label1.setCaption(u"fr.o.m."_s);
-    Label1.move(1440, 240, 852, 252);
-    Label2.setCaption(u"t.o.m"_s);
-    Label2.move(2640, 240, 852, 252);
-    txtFrom.move(1440, 480, 975, 288);
-    txtFrom.setMaxLength(8);
-    Label9.setCaption(u"-"_s);
-    Label9.move(2400, 480, 252, 252);
-    txtTom.move(2640, 480, 975, 288);
-    txtTom.setMaxLength(8);
-    Label5.setCaption(u"Antal beh:"_s);
-    Label5.move(600, 1080, 972, 252);
-    lblAntalBeh.move(1800, 1080, 735, 255);
-    Label6.setCaption(u"Pat avgift:"_s);
-    Label6.move(3720, 1080, 972, 252);
-    lblPatAvgifter.move(5040, 1080, 855, 255);
-    Label10.setCaption(u"Besök med frikort:"_s);
-    Label10.move(120, 1560, 1572, 252);
-    lblFrikort.move(1800, 1560, 735, 255);
-    Label7.setCaption(u"Beh avgift:"_s);
-    Label7.move(3720, 1560, 972, 252);
-    lblBehAvgifter.move(4920, 1560, 975, 255);
-    Line1.move(2760, 2040, 6000 - 2760, 0);
-    Label4.setCaption(u"Summa Pat + Beh avgift:"_s);
-    Label4.move(2520, 2280, 2175, 255);
-    lblSummaErsättning.move(4800, 2280, 1095, 255);
-    cmdRäkna.setCaption(u"Visa på skärmen"_s);
-    cmdRäkna.move(480, 3000, 1695, 375);
-    cmdSkrivUt.setCaption(u"Skriv ut på skrivare"_s);
-    cmdSkrivUt.move(2400, 3000, 1935, 375);
-    cmdAvbryt.setCaption(u"Stäng"_s);
-    cmdAvbryt.move(4920, 3000, 1095, 375);
-
-    // The whole window is in 8.25-point bold; only the dash between the boxes is larger.
-    for (const auto& control : controls())
-        control->setFont(true, 8.25);
-    Label9.setFont(true, 9.75);
-
-    // The captions on light grey, the results in sunken boxes on the colour of a box's inside;
-    // every number stands at the right.
-    for (Label* text : {&Label8, &Label1, &Label2, &Label9, &Label5, &Label6, &Label10, &Label7,
-                        &Label4})
-        text->setBackColor(Label::LightGrey);
-    for (Label* text : {&Label8, &Label5, &Label6, &Label7})
-        text->setAlignment(Alignment::Right);
-    Label9.setAlignment(Alignment::Center);
-    for (Label* resultat : resultat()) {
-        resultat->setAlignment(Alignment::Right);
-        resultat->setBordered(true);
-        resultat->setBackColor(Label::WindowBackground);
-    }
-
-    txtFrom.setCaptionLabel(&Label1);
-    txtTom.setCaptionLabel(&Label2);
-    lblAntalBeh.setCaptionLabel(&Label5);
-    lblPatAvgifter.setCaptionLabel(&Label6);
-    lblFrikort.setCaptionLabel(&Label10);
-    lblBehAvgifter.setCaptionLabel(&Label7);
-    lblSummaErsättning.setCaptionLabel(&Label4);
-
-    setDefaultButton(&cmdRäkna);
-    setCancelButton(&cmdAvbryt);
-
-    setTabOrder({&txtFrom, &txtTom, &cmdRäkna, &cmdSkrivUt, &cmdAvbryt,
-                 &Label7, &Label6, &Label5, &lblSummaErsättning, &lblBehAvgifter,
-                 &lblPatAvgifter, &Label2, &Label1, &lblFrikort, &Label10,
-                 &Label9, &Label8, &Label4, &lblAntalBeh});
 }
 
 void frmSamlingsräkning::kopplaHändelser()

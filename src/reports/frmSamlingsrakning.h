@@ -27,26 +27,26 @@ public:
     void Form_Activate() override;
 
     // --- Controls ---
-    ui::Label& Label8;
-    ui::Label& Label1;
-    ui::Label& Label2;
-    ui::TextBox& txtFrom;
-    ui::Label& Label9;
-    ui::TextBox& txtTom;
-    ui::Label& Label5;
-    ui::Label& lblAntalBeh;
-    ui::Label& Label6;
-    ui::Label& lblPatAvgifter;
-    ui::Label& Label10;
-    ui::Label& lblFrikort;
-    ui::Label& Label7;
-    ui::Label& lblBehAvgifter;
-    ui::Line& Line1;
-    ui::Label& Label4;
-    ui::Label& lblSummaErsättning;
-    ui::CommandButton& cmdRäkna;
-    ui::CommandButton& cmdSkrivUt;
-    ui::CommandButton& cmdAvbryt;
+    ui::Label& Label8 = named<ui::Label>(u"Label8");
+    ui::Label& Label1 = named<ui::Label>(u"Label1");
+    ui::Label& Label2 = named<ui::Label>(u"Label2");
+    ui::TextBox& txtFrom = named<ui::TextBox>(u"txtFrom");
+    ui::Label& Label9 = named<ui::Label>(u"Label9");
+    ui::TextBox& txtTom = named<ui::TextBox>(u"txtTom");
+    ui::Label& Label5 = named<ui::Label>(u"Label5");
+    ui::Label& lblAntalBeh = named<ui::Label>(u"lblAntalBeh");
+    ui::Label& Label6 = named<ui::Label>(u"Label6");
+    ui::Label& lblPatAvgifter = named<ui::Label>(u"lblPatAvgifter");
+    ui::Label& Label10 = named<ui::Label>(u"Label10");
+    ui::Label& lblFrikort = named<ui::Label>(u"lblFrikort");
+    ui::Label& Label7 = named<ui::Label>(u"Label7");
+    ui::Label& lblBehAvgifter = named<ui::Label>(u"lblBehAvgifter");
+    ui::Line& Line1 = named<ui::Line>(u"Line1");
+    ui::Label& Label4 = named<ui::Label>(u"Label4");
+    ui::Label& lblSummaErsättning = named<ui::Label>(u"lblSummaErsättning");
+    ui::CommandButton& cmdRäkna = named<ui::CommandButton>(u"cmdRäkna");
+    ui::CommandButton& cmdSkrivUt = named<ui::CommandButton>(u"cmdSkrivUt");
+    ui::CommandButton& cmdAvbryt = named<ui::CommandButton>(u"cmdAvbryt");
 
 private:
     // --- Handlers, run by the window layer as the user acts ---
@@ -67,7 +67,6 @@ private:
     {
         return {&lblAntalBeh, &lblFrikort, &lblPatAvgifter, &lblBehAvgifter, &lblSummaErsättning};
     }
-    void byggLayout();
     void kopplaHändelser();
 
     struct Intervall {

@@ -13,7 +13,7 @@
 // of the next ARV export is not shown and goes back to the file as it came.
 //
 // Spread over two files:
-//   frmInstallningar_layout.cpp  controls, positions, tab order, caption labels, wiring
+//   frmInstallningar_layout.cpp  the layout table (controls, positions, tab order, captions), wiring
 //   frmInstallningar.cpp         window events, reading and saving, the two kombikakod checks
 class frmInställningar : public ui::Form {
 public:
@@ -24,32 +24,32 @@ public:
     void Form_Activate() override;
 
     // --- Controls ---
-    ui::Label& Label6;
-    ui::ListBox& lstTaxekod;
-    ui::Label& Label5;
-    ui::ListBox& lstÅtgärd;
-    ui::Frame& frmSkatt;
-    std::array<ui::OptionButton*, 2> optSkatt;
-    ui::Frame& frmBesökstyp;
-    std::array<ui::OptionButton*, 2> optBesök;
-    ui::Frame& Frame1;
-    std::array<ui::OptionButton*, 2> optYrke;
-    ui::Label& Label3;
-    ui::TextBox& txtKombikakod;
-    ui::Label& Label4;
-    ui::TextBox& txtVikKomkod;
-    ui::Label& Label12;
-    ui::TextBox& txtKlinik;
-    ui::Label& Label13;
-    ui::TextBox& txtNamn;
-    ui::Label& Label14;
-    ui::TextBox& txtAdress;
-    ui::Label& Label15;
-    ui::TextBox& txtPostadress;
-    ui::Label& Label16;
-    ui::TextBox& txtTelefon;
-    ui::CommandButton& cmdSpara;
-    ui::CommandButton& cmdStäng;
+    ui::Label& Label6 = named<ui::Label>(u"Label6");
+    ui::ListBox& lstTaxekod = named<ui::ListBox>(u"lstTaxekod");
+    ui::Label& Label5 = named<ui::Label>(u"Label5");
+    ui::ListBox& lstÅtgärd = named<ui::ListBox>(u"lstÅtgärd");
+    ui::Frame& frmSkatt = named<ui::Frame>(u"frmSkatt");
+    std::array<ui::OptionButton*, 2> optSkatt = namedArray<ui::OptionButton, 2>(u"optSkatt");
+    ui::Frame& frmBesökstyp = named<ui::Frame>(u"frmBesökstyp");
+    std::array<ui::OptionButton*, 2> optBesök = namedArray<ui::OptionButton, 2>(u"optBesök");
+    ui::Frame& Frame1 = named<ui::Frame>(u"Frame1");
+    std::array<ui::OptionButton*, 2> optYrke = namedArray<ui::OptionButton, 2>(u"optYrke");
+    ui::Label& Label3 = named<ui::Label>(u"Label3");
+    ui::TextBox& txtKombikakod = named<ui::TextBox>(u"txtKombikakod");
+    ui::Label& Label4 = named<ui::Label>(u"Label4");
+    ui::TextBox& txtVikKomkod = named<ui::TextBox>(u"txtVikKomkod");
+    ui::Label& Label12 = named<ui::Label>(u"Label12");
+    ui::TextBox& txtKlinik = named<ui::TextBox>(u"txtKlinik");
+    ui::Label& Label13 = named<ui::Label>(u"Label13");
+    ui::TextBox& txtNamn = named<ui::TextBox>(u"txtNamn");
+    ui::Label& Label14 = named<ui::Label>(u"Label14");
+    ui::TextBox& txtAdress = named<ui::TextBox>(u"txtAdress");
+    ui::Label& Label15 = named<ui::Label>(u"Label15");
+    ui::TextBox& txtPostadress = named<ui::TextBox>(u"txtPostadress");
+    ui::Label& Label16 = named<ui::Label>(u"Label16");
+    ui::TextBox& txtTelefon = named<ui::TextBox>(u"txtTelefon");
+    ui::CommandButton& cmdSpara = named<ui::CommandButton>(u"cmdSpara");
+    ui::CommandButton& cmdStäng = named<ui::CommandButton>(u"cmdStäng");
 
     // --- The window's procedures, in the order the window runs them ---
     void HämtaInställningsFil();
@@ -66,7 +66,6 @@ public:
     void txtVikKomkod_LostFocus();
 
 private:
-    void byggLayout(); // frmInstallningar_layout.cpp
     void kopplaHändelser();
     // Empties every control, as a window loaded afresh has them.
     void tömKontroller();

@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "ui/application.h"
+#include "ui/layout.h"
 
 #include <algorithm>
 
@@ -10,6 +11,11 @@ Form::Form(Application& app, QString name)
     : m_app(app), m_name(std::move(name)),
       m_menuBar(std::make_unique<MenuItem>(*this, QStringLiteral("menuBar"), QString()))
 {
+}
+
+Form::Form(Application& app, QString name, const Layout& layout) : Form(app, std::move(name))
+{
+    build(*this, layout);
 }
 
 Form::~Form() = default;
@@ -35,6 +41,30 @@ Control* Form::control(const QString& name) const
         if (control->name() == name)
             return control.get();
     return nullptr;
+}
+
+static MenuItem* findMenu(MenuItem& parent, QStringView name, int index)
+{
+    for (const auto& item : parent.children()) {
+        if (item->name() == name && item->index() == index)
+            return item.get();
+        if (MenuItem* found = findMenu(*item, name, index))
+            return found;
+    }
+    return nullptr;
+}
+
+MenuItem& Form::namedMenu(QStringView name, int index)
+{
+    MenuItem* found = findMenu(*m_menuBar, name, index);
+    if (!found)
+        unknownName(name);
+    return *found;
+}
+
+void Form::unknownName(QStringView name)
+{
+    qFatal("The window holds no \"%s\" of that kind", qPrintable(name.toString()));
 }
 
 void Form::setTabOrder(const std::vector<Control*>& order)

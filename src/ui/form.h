@@ -4,12 +4,14 @@
 #include "ui/services.h"
 
 #include <QString>
+#include <array>
 #include <memory>
 #include <vector>
 
 namespace ui {
 
 class Application;
+struct Layout;
 
 // What a backend implements to mirror the windows. Every change of a control, a menu entry, the
 // focus or a window's caption is reported at once.
@@ -30,6 +32,8 @@ public:
 class Form {
 public:
     Form(Application& app, QString name);
+    // A window built from its layout table (see ui/layout.h).
+    Form(Application& app, QString name, const Layout& layout);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -56,6 +60,27 @@ public:
     }
     const std::vector<std::unique_ptr<Control>>& controls() const { return m_controls; }
     Control* control(const QString& name) const;
+    // The control of that name and kind, for a window to bind its members to what its layout
+    // built; a name the window does not hold stops the program (a fault of the source).
+    template <class T>
+    T& named(QStringView name)
+    {
+        auto* found = dynamic_cast<T*>(control(name.toString()));
+        if (!found)
+            unknownName(name);
+        return *found;
+    }
+    // The members of a control array, "name(0)" to "name(N-1)".
+    template <class T, std::size_t N>
+    std::array<T*, N> namedArray(QStringView name)
+    {
+        std::array<T*, N> members;
+        for (std::size_t i = 0; i < N; ++i)
+            members[i] = &named<T>(QStringLiteral("%1(%2)").arg(name).arg(i));
+        return members;
+    }
+    // The menu entry of that name (and index, for a control array), anywhere in the menus.
+    MenuItem& namedMenu(QStringView name, int index = -1);
 
     MenuItem& menuBar() { return *m_menuBar; }
     const MenuItem& menuBar() const { return *m_menuBar; }
@@ -105,6 +130,7 @@ public:
     Screen& screen() const;
 
 private:
+    [[noreturn]] static void unknownName(QStringView name);
     friend class Control;
     friend class MenuItem;
     friend class Application;

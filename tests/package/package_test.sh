@@ -22,10 +22,6 @@ cleanup() {
 trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-expect() { # expect WHAT COMMAND...: the command must succeed
-    local what=$1; shift
-    "$@" || fail "$what"
-}
 
 if [[ -z $deb ]]; then
     echo "== Building the package"
@@ -51,7 +47,7 @@ for file in usr/lib/kassa/kassa usr/bin/kassa-klinik usr/share/applications/kass
     usr/share/kassa/demo/Åtgärd.txt usr/share/kassa/demo/Inställn.txt; do
     [[ -s $root/$file ]] || fail "$file not in the package"
 done
-expect "the program and the launcher executable" test -x "$root/usr/lib/kassa/kassa" -a -x "$root/usr/bin/kassa-klinik"
+[[ -x $root/usr/lib/kassa/kassa && -x $root/usr/bin/kassa-klinik ]] || fail "the program or the launcher not executable"
 
 if command -v lintian >/dev/null; then
     echo "== lintian"

@@ -9,9 +9,11 @@ REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # pdftotext for the printer's tests, and a sans serif face with Arial's widths, which the
 # windows' twip layout is drawn for; clang with its runtime libraries (libFuzzer, the
 # sanitizers) for the fuzzing executables of .ci/run; a virtual display and a typist of key
-# events (xvfb, xdotool) for the test that runs the built program as a receptionist would.
+# events (xvfb, xdotool) for the test that runs the built program as a receptionist would;
+# Qt's Swedish catalogue and lrelease, which compiles the program's own Swedish texts for Qt.
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
-          poppler-utils fonts-liberation2 clang libclang-rt-14-dev xvfb xdotool)
+          poppler-utils fonts-liberation2 clang libclang-rt-14-dev xvfb xdotool
+          qt6-translations-l10n qt6-l10n-tools)
 
 install_missing() {
     local missing=() package

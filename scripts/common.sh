@@ -10,11 +10,12 @@ REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # windows' twip layout is drawn for; clang with its runtime libraries (libFuzzer, the
 # sanitizers) for the fuzzing executables of .ci/run; a virtual display and a typist of key
 # events (xvfb, xdotool) for the test that runs the built program as a receptionist would;
+# Qt's Swedish catalogue and lrelease, which compiles the program's own Swedish texts for Qt;
 # for the Debian package (cpack -G DEB), dpkg-shlibdeps and file, which find its libraries'
 # packages, and lintian, which its test runs.
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
           poppler-utils fonts-liberation2 clang libclang-rt-14-dev xvfb xdotool
-          dpkg-dev file lintian)
+          qt6-translations-l10n qt6-l10n-tools dpkg-dev file lintian)
 
 install_missing() {
     local missing=() package

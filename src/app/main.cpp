@@ -8,6 +8,7 @@
 #include "ui/qt/qtbackend.h"
 #include "ui/qt/qtprinter.h"
 #include "ui/qt/qtservices.h"
+#include "ui/qt/swedishqt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
     // Before any file is opened: a save under a file-size limit must fail with its error.
     ignoreFileSizeSignal();
     QApplication qtApp(argc, argv);
+    // Qt's own texts (a text box's context menu, standard buttons) in Swedish like the rest.
+    const ui::qt::SwedishQt swedish;
     ui::qt::QtDialogs qtDialogs;
     ui::Dialogs& dialogs = qtDialogs;
 

@@ -114,6 +114,12 @@ void Application::close(Form& form)
         return;
     runEvent([&form] { form.Form_Unload(); });
     form.m_loaded = false;
+    // An unloaded window keeps nothing of its last showing: the next opening starts as a new
+    // one, with the focus on its first tab stop (Enter in a box left focused would otherwise
+    // write a file where the user expects the window to close).
+    // Nor does its last holder lose the focus: leaving a window runs no box's check.
+    form.setFocusHolder(nullptr);
+    m_holderAtStart.erase(&form);
     m_shown.erase(std::remove(m_shown.begin(), m_shown.end(), &form), m_shown.end());
     if (m_active == &form) {
         m_active = nullptr;
@@ -235,11 +241,12 @@ void Application::select(ListBox& list, int index)
 
 bool Application::type(TextBox& box, const QString& text)
 {
-    if (!box.acceptsTyped(text))
+    const std::optional<QString> taken = box.typed(text);
+    if (!taken)
         return false;
     if (!focusByUser(box))
         return false;
-    runEvent([&box, &text] { box.setText(text); });
+    runEvent([&box, &taken] { box.setText(*taken); });
     return true;
 }
 
@@ -265,6 +272,22 @@ bool Application::keyDown(int keyCode, int shift)
     }
     Form& form = *m_active;
     Control* holder = form.focused();
+    // Alt with a letter or digit is an access key or nothing: it never types the character.
+    // Ctrl+Alt is AltGr on some platforms (@, € and { on a Swedish keyboard) and types as usual.
+    const bool altKey = (shift & (keys::Ctrl | keys::Alt)) == keys::Alt
+        && ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9'));
+    if (altKey) {
+        if (holder && holder->kind() == ControlKind::TextBox) {
+            auto* box = static_cast<TextBox*>(holder);
+            int code = keyCode;
+            if (box->KeyDown)
+                runEvent([box, &code, shift] { box->KeyDown(code, shift); });
+            if (code == 0 || form.focused() != box)
+                return true;
+        }
+        accessKey(QChar(keyCode));
+        return true;
+    }
     if (!holder)
         return false;
     if (holder->kind() == ControlKind::OptionButton) {

@@ -68,16 +68,18 @@ public:
     // The user picks item `index` of a list (the focus moves to the list first). A list keeps
     // its selection: picking no item (-1, a deselecting click) changes nothing.
     void select(ListBox& list, int index);
-    // The user types `text` into `box`, replacing what it held (focus moves there first).
-    // A text the box does not accept (TextBox::acceptsTyped: beyond the maximum length, outside
-    // Windows-1252, control characters) is refused: the box keeps its text and false comes back.
+    // The user types or pastes so that `box` would hold `text` (focus moves there first). The
+    // box takes what TextBox::typed makes of it: beyond the maximum length the first characters
+    // that fit; an edit bringing in text outside Windows-1252 or a control character is refused
+    // whole: the box keeps its text and false comes back.
     bool type(TextBox& box, const QString& text);
     // A key (ui::keys) with its shift state on the control that holds the focus. Tab (Shift+Tab
     // backwards), Enter and Esc act as the window's keys; the arrow keys on an option choose the
     // next or previous option of its group; other keys go to a text box's KeyDown. True when the
     // key was taken: the window acted on it, or the KeyDown handler swallowed it (set the key
     // code to 0) or moved the focus away; otherwise the control may use the key as usual
-    // (a text box inserts the character, a list moves its selection).
+    // (a text box inserts the character, a list moves its selection). Alt with a letter or
+    // digit is always taken: an access key when the window has one, else nothing is typed.
     bool keyDown(int keyCode, int shift = 0);
     void pressEnter();
     void pressEscape();

@@ -121,6 +121,24 @@ void Control::raise(const std::function<void()>& handler)
         app.runEvent(handler);
 }
 
+QString Control::accessibleName() const
+{
+    switch (m_kind) {
+    case ControlKind::TextBox:
+    case ControlKind::ListBox:
+        return m_captionLabel ? withoutAccessKey(m_captionLabel->caption()).trimmed() : QString();
+    default:
+        return withoutAccessKey(m_caption).trimmed();
+    }
+}
+
+QString Control::accessibleDescription() const
+{
+    if (m_kind != ControlKind::Label || !m_captionLabel)
+        return {};
+    return withoutAccessKey(m_captionLabel->caption()).trimmed();
+}
+
 Label::Label(Form& form, QString name, Control* container)
     : Control(form, std::move(name), ControlKind::Label, container)
 {
@@ -162,11 +180,37 @@ void TextBox::setSelection(int start, int length)
     changed(Property::Selection);
 }
 
-bool TextBox::acceptsTyped(const QString& text) const
+std::optional<QString> TextBox::typed(const QString& proposed, int cursor, int* cursorAfter) const
 {
-    if (m_maxLength > 0 && text.size() > m_maxLength && text.size() > m_text.size())
-        return false;
-    return typableText(text);
+    const qsizetype n = proposed.size(), held = m_text.size();
+    // What the edit brought in lies between the start and the end it left as they were. The
+    // cursor stands right after it; without the cursor the longest unchanged start and end
+    // are taken.
+    qsizetype end = -1;
+    if (cursor >= 0 && cursor <= n && n - cursor <= held
+        && QStringView(proposed).sliced(cursor) == QStringView(m_text).sliced(held - (n - cursor)))
+        end = n - cursor;
+    qsizetype start = 0;
+    const qsizetype startLimit = end < 0 ? std::min(n, held) : std::min(n, held) - end;
+    while (start < startLimit && proposed[start] == m_text[start])
+        ++start;
+    if (end < 0) {
+        end = 0;
+        while (start + end < std::min(n, held) && proposed[n - 1 - end] == m_text[held - 1 - end])
+            ++end;
+    }
+    const QString brought = proposed.mid(start, n - start - end);
+    if (!typableText(brought))
+        return std::nullopt;
+    qsizetype keep = brought.size();
+    if (m_maxLength > 0) {
+        const qsizetype limit = std::max<qsizetype>(m_maxLength, held);
+        if (n > limit)
+            keep = std::max<qsizetype>(0, keep - (n - limit));
+    }
+    if (cursorAfter)
+        *cursorAfter = int(start + keep);
+    return proposed.left(start) + brought.left(keep) + proposed.right(end);
 }
 
 ListBox::ListBox(Form& form, QString name, Control* container)

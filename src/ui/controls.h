@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The controls of a window: small objects holding what the windows read and set. They know
@@ -78,6 +79,14 @@ public:
     Control* captionLabel() const { return m_captionLabel; }
     void setCaptionLabel(Control* label) { m_captionLabel = label; }
 
+    // What a screen reader says for the control. A box (text box, list) is named by its caption
+    // label, since it shows nothing of its own to name it by. A label is named by what it shows:
+    // a label that shows a value (a count, a sum, the receipt number) must be heard by that
+    // value, so its caption label only describes it. Buttons, check boxes, options and frames
+    // are named by their own captions.
+    QString accessibleName() const;
+    QString accessibleDescription() const;
+
     std::function<void()> GotFocus;
     std::function<void()> LostFocus;
 
@@ -151,12 +160,18 @@ public:
     int selLength() const { return m_selLength; }
     void setSelection(int start, int length);
 
-    // Whether the user may make the box's text `text` by typing or pasting: only characters a
-    // user may type (typableText), and no longer than the maximum length. A box may hold more
-    // than its maximum when the program put the text there; the user may still shorten it or
-    // edit within it, so a text no longer than the one the box holds is judged on its
-    // characters alone.
-    bool acceptsTyped(const QString& text) const;
+    // What the box takes when the user's typing or pasting would turn its text into `proposed`:
+    // the text it then holds, or none when the edit is refused whole. Only what the edit
+    // brings in is judged, never what the box already held (a TAB stored in a settings field
+    // must not freeze its box): a character a user may not type (typableText) refuses the
+    // edit; beyond the maximum length the first characters that fit are kept, as typing and
+    // every desktop box do. A box may hold more than its maximum when the program put the text
+    // there; the user may still shorten it or edit within it, not lengthen it.
+    // `cursor` is where the edit left the cursor in `proposed`, so that the brought-in text is
+    // told apart from what stood beside it; -1 when unknown. `cursorAfter` gets where the
+    // cursor stands after the kept text.
+    std::optional<QString> typed(const QString& proposed, int cursor = -1,
+                                 int* cursorAfter = nullptr) const;
 
     std::function<void()> Change;
     // Key down with its key code (114 is F3) and shift state (1 Shift, 2 Ctrl, 4 Alt); setting

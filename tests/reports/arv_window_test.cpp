@@ -303,3 +303,33 @@ TEST_F(ArvWindow, FaultsLeaveEveryFileAsItWas)
 }
 
 } // namespace
+
+namespace {
+
+// A screen reader hears the count itself, as it changes, described by its caption; the boxes
+// by their captions. Closing unloads the window: opened again it starts as a new one, on
+// "Stäng", so that Enter closes it instead of writing a file.
+TEST_F(ArvWindow, TheCountIsHeardAndAReopenedWindowStartsOnStäng)
+{
+    SettingsRecord settings = clinicSettings();
+    settings.setText(SettingsField::ArvFom, u"2"_s);
+    writeNumberedVisits(3);
+    open(settings);
+    EXPECT_EQ(arv->lblAntalBeh.accessibleName() + u"|"_s + arv->lblAntalBeh.accessibleDescription(),
+              u"2|Antalkvitton:"_s);
+    type(arv->txtFom, u"1");
+    EXPECT_EQ(arv->lblAntalBeh.accessibleName(), u"3"_s);
+    EXPECT_EQ(arv->txtTom.accessibleName(), u"T.o.m."_s);
+
+    EXPECT_TRUE(app.accessKey(u't') && focus() == u"txtTom"_s);
+    app.pressEscape();
+    app.chooseMenu(windows->desk().mnuARV);
+    EXPECT_EQ(focus(), u"cmdAvbryt"_s);
+    const auto files = folderContents();
+    app.pressEnter();
+    EXPECT_FALSE(app.isShown(*arv));
+    EXPECT_EQ(folderContents(), files);
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+} // namespace

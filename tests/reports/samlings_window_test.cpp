@@ -183,3 +183,16 @@ TEST_F(Samlingsfönster, AFileThatCannotBeReadStopsTheTotalsUntilItCanBe)
 }
 
 } // namespace
+
+// Each result is heard by its value, described by its caption.
+TEST_F(Samlingsfönster, TheResultsAreHeardByTheirValues)
+{
+    intervall(u"1"_s, u"5"_s);
+    app.click(fönster->cmdRäkna);
+    QStringList heard;
+    for (const ui::Label* l : {&fönster->lblAntalBeh, &fönster->lblFrikort, &fönster->lblPatAvgifter,
+                               &fönster->lblBehAvgifter, &fönster->lblSummaErsättning})
+        heard << l->accessibleName() + u" "_s + l->accessibleDescription();
+    EXPECT_EQ(heard, (QStringList{u"2 Antal beh:"_s, u"1 Besök med frikort:"_s, u"100 Pat avgift:"_s,
+                                  u"900 Beh avgift:"_s, u"1000 Summa Pat + Beh avgift:"_s}));
+}

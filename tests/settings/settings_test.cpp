@@ -6,6 +6,7 @@
 #include "data/codetables.h"
 #include "desk/fieldchecks.h"
 #include "support/filesizelimit.h"
+#include "ui/keys.h"
 
 #include <QFile>
 
@@ -338,6 +339,39 @@ TEST_F(Settings, AnUnreadableCodeFileLeavesItsListEmptyAndItsDefaultAsSaved)
     app.select(f.lstTaxekod, 4);
     app.click(f.cmdSpara);
     EXPECT_EQ(positioner(17, 20), QByteArray("0 4 "));
+}
+
+// What typing and pasting do in the boxes: a paste longer than the box keeps what fits, one
+// holding a character that cannot be stored is refused whole, a TAB stored in a field leaves
+// its box editable, and Alt with a letter that is no access key types nothing while AltGr
+// (Ctrl+Alt) types. Closed with a box focused, the window opens again on its first stop.
+TEST_F(Settings, PastesKeysAndAStoredTabInTheBoxes)
+{
+    SettingsRecord settings = clinicSettings();
+    settings.setText(SettingsField::Klinik, u"Test\tkliniken"_s);
+    writeSettings(settings);
+    startProgram();
+    frmInställningar& f = öppna();
+    EXPECT_TRUE(app.type(f.txtKombikakod, u"98765XYZW4321"_s));
+    EXPECT_EQ(f.txtKombikakod.text(), u"98765XYZW43"_s);
+    EXPECT_FALSE(app.type(f.txtVikKomkod, u"12\t34"_s));
+    EXPECT_FALSE(app.type(f.txtVikKomkod, u"1234567"_s + QChar(0x0142)));
+    EXPECT_EQ(f.txtVikKomkod.text(), QString());
+
+    EXPECT_TRUE(app.type(f.txtKlinik, u"Test\tklinike"_s)) << "Backspace";
+    EXPECT_TRUE(app.type(f.txtKlinik, u"Test\tklinike Syd"_s));
+    EXPECT_FALSE(app.type(f.txtKlinik, u"Test\tklinike\tSyd"_s));
+    EXPECT_EQ(f.txtKlinik.text(), u"Test\tklinike Syd"_s);
+
+    EXPECT_TRUE(app.keyDown('Q', ui::keys::Alt)) << "taken: nothing typed";
+    EXPECT_FALSE(app.keyDown('2', ui::keys::Ctrl | ui::keys::Alt)) << "AltGr: the box types";
+    EXPECT_EQ(f.focused(), &f.txtKlinik);
+    EXPECT_TRUE(app.keyDown('V', ui::keys::Alt));
+    EXPECT_EQ(f.focused(), &f.txtVikKomkod) << "an access key still acts";
+
+    app.pressEscape();
+    EXPECT_EQ(öppna().focused(), &f.lstTaxekod);
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 } // namespace

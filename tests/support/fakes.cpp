@@ -49,7 +49,12 @@ QString ScriptedDialogs::input(const QString& prompt, const QString& title, cons
 
 void RecordingPrinter::beginDocument(const QString& documentName)
 {
+    // As the real printer: every document starts at the top left in the default font, whatever
+    // the one before was left in.
     m_current = Document{documentName, {}};
+    m_x = m_y = 0;
+    m_size = 10;
+    m_bold = m_underline = false;
 }
 
 int RecordingPrinter::textWidth(const QString& text) const

@@ -136,11 +136,13 @@ TEST_F(FocusRules, SetFocusOnHiddenOrDisabledDoesNothing)
     EXPECT_TRUE(form.log.isEmpty());
 }
 
-TEST_F(FocusRules, TypingRefusesTextOutsideWindows1252AndBeyondMaxLength)
+TEST_F(FocusRules, TypingRefusesTextOutsideWindows1252AndStopsAtMaxLength)
 {
     form.a.setMaxLength(3);
-    EXPECT_FALSE(app.type(form.a, QStringLiteral("abcd")));
+    EXPECT_TRUE(app.type(form.a, QStringLiteral("abcd")));
+    EXPECT_EQ(form.a.text(), QStringLiteral("abc"));
     EXPECT_FALSE(app.type(form.a, QStringLiteral("ā")));
+    EXPECT_EQ(form.a.text(), QStringLiteral("abc"));
     EXPECT_TRUE(app.type(form.a, QStringLiteral("åä€")));
     EXPECT_EQ(form.a.text(), QStringLiteral("åä€"));
     // Text set from code is kept whole.

@@ -64,9 +64,11 @@ struct WindowRules : ::testing::Test {
     void SetUp() override { app.start(window); }
 };
 
-// One rule for typing and pasting, whatever the backend: the box's length, Windows-1252, no
-// control characters, and a text the program made longer than the maximum may be shortened.
-TEST(TypingRule, WhatABoxAccepts)
+// One rule for typing and pasting, whatever the backend: only what the edit brings in is
+// judged (Windows-1252, no control characters), beyond the box's length the first characters
+// that fit are kept, and a text the program made longer than the maximum may be shortened or
+// edited within, not lengthened. An empty `takes` means refused.
+TEST(TypingRule, WhatABoxTakes)
 {
     fakes::ScriptedDialogs dialogs;
     fakes::RecordingPrinter printer;
@@ -80,25 +82,32 @@ TEST(TypingRule, WhatABoxAccepts)
         const char* name;
         const char16_t* holds;
         QString typed;
-        bool accepted;
+        std::optional<QString> takes;
+        int cursor = -1;
     } rows[] = {
-        {"WithinTheLength", u"", u"Åsa €"_s, true},
-        {"BeyondTheLength", u"", u"Kristina"_s, false},
-        {"OutsideWindows1252", u"", u"Łukas"_s, false},
-        {"Tab", u"", u"A\tB"_s, false},
-        {"CarriageReturn", u"", u"A\rB"_s, false},
-        {"LineFeed", u"", u"A\nB"_s, false},
-        {"EndOfFile", u"", u"A\x1a"_s, false},
-        {"Delete", u"", u"A\x7f"_s, false},
-        {"UndefinedByte", u"", u"A\x81"_s, false},
-        {"ShorteningALongText", u"Annabella", u"Annabel"_s, true},
-        {"EditingWithinALongText", u"Annabella", u"Annxbella"_s, true},
-        {"LengtheningALongText", u"Annabella", u"Annabellax"_s, false},
-        {"ControlCharacterInALongText", u"Annabella", u"Anna\tella"_s, false},
+        {"WithinTheLength", u"", u"Åsa €"_s, u"Åsa €"_s},
+        {"BeyondTheLengthKeepsWhatFits", u"", u"Kristina"_s, u"Krist"_s},
+        {"PastedBetweenKeepsItsStart", u"Ab", u"A1234567b"_s, u"A123b"_s, 8},
+        {"OutsideWindows1252", u"", u"Łukas"_s, std::nullopt},
+        {"TabRefusedEvenBeyondTheLength", u"", u"A\tBCDEFG"_s, std::nullopt},
+        {"Tab", u"", u"A\tB"_s, std::nullopt},
+        {"CarriageReturn", u"", u"A\rB"_s, std::nullopt},
+        {"LineFeed", u"", u"A\nB"_s, std::nullopt},
+        {"EndOfFile", u"", u"A\x1a"_s, std::nullopt},
+        {"Delete", u"", u"A\x7f"_s, std::nullopt},
+        {"UndefinedByte", u"", u"A\x81"_s, std::nullopt},
+        {"ShorteningALongText", u"Annabella", u"Annabel"_s, u"Annabel"_s},
+        {"EditingWithinALongText", u"Annabella", u"Annxbella"_s, u"Annxbella"_s},
+        {"LengtheningALongTextKeepsIt", u"Annabella", u"Annabellax"_s, u"Annabella"_s},
+        {"ControlCharacterInALongText", u"Annabella", u"Anna\tella"_s, std::nullopt},
+        {"StoredTabStaysEditable", u"A\tB", u"A\tBC"_s, u"A\tBC"_s},
+        {"StoredTabMayBeErased", u"A\tB", u"AB"_s, u"AB"_s},
+        {"TypedBeforeAStoredTab", u"A\tB", u"xA\tB"_s, u"xA\tB"_s, 1},
+        {"SecondTabBesideAStoredOne", u"A\tB", u"A\t\tB"_s, std::nullopt, 3},
     };
     for (const auto& row : rows) {
         box.setText(QString::fromUtf16(row.holds));
-        EXPECT_EQ(box.acceptsTyped(row.typed), row.accepted) << row.name;
+        EXPECT_EQ(box.typed(row.typed, row.cursor), row.takes) << row.name;
     }
 }
 
@@ -146,13 +155,17 @@ TEST_F(WindowRules, EnterFromABoxRunsItsCheckAndARefusalCancelsTheDefaultButton)
 }
 
 // Every shift state reaches the box's KeyDown; a key is taken when the handler swallows it or
-// moves the focus away, and otherwise left to the box.
+// moves the focus away, and otherwise left to the box. Alt with a letter that is no access key
+// is taken all the same, so that it types nothing; Ctrl+Alt (AltGr) is left to the box.
 TEST_F(WindowRules, KeysReachTheBoxWithTheirShiftState)
 {
     for (int shift : {0, ui::keys::Shift, ui::keys::Ctrl, ui::keys::Alt})
         EXPECT_TRUE(app.keyDown(ui::keys::F3, shift)) << shift;
-    EXPECT_FALSE(app.keyDown('A', ui::keys::Alt));
-    EXPECT_EQ(window.keys, (QStringList{u"114/0"_s, u"114/1"_s, u"114/2"_s, u"114/4"_s, u"65/4"_s}));
+    EXPECT_TRUE(app.keyDown('A', ui::keys::Alt));
+    EXPECT_FALSE(app.keyDown('2', ui::keys::Ctrl | ui::keys::Alt));
+    EXPECT_EQ(window.focused(), &window.box);
+    EXPECT_EQ(window.keys,
+              (QStringList{u"114/0"_s, u"114/1"_s, u"114/2"_s, u"114/4"_s, u"65/4"_s, u"50/6"_s}));
     EXPECT_TRUE(app.keyDown(ui::keys::F1));
     EXPECT_EQ(window.focused(), &window.check);
 }

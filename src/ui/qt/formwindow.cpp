@@ -1,9 +1,11 @@
 #include "ui/qt/formwindow.h"
 
+#include "ui/qt/framebox.h"
 #include "ui/qt/qtbackend.h"
 #include "ui/qt/typingvalidator.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -77,15 +79,17 @@ void FormWindow::build()
 
     // A label's buddy is the control its access key hands the focus to, so that Qt shows the
     // key underlined and reports it; where the key goes at a given moment is the window
-    // layer's to say (Application::accessKey).
+    // layer's to say (Application::accessKey). A label without a key gets none: a buddy is also
+    // what a screen reader takes for the control's label, and a caption such as "Antalkvitton:"
+    // must not end up labelling the button after it.
     for (Control* c : m_form.tabOrder())
-        if (c->kind() == ControlKind::Label)
+        if (c->kind() == ControlKind::Label && !accessKeyOf(c->caption()).isNull())
             if (Control* target = m_form.captionTarget(*c))
                 static_cast<QLabel*>(widgetOf(*c))->setBuddy(widgetOf(*target));
 
     for (const auto& control : m_form.controls())
         showAll(*control);
-    nameInputs();
+    nameForScreenReaders();
 
     // Qt's own chain in the window's order, so that anything walking it (accessibility tools)
     // meets the controls as the user does; Tab itself is decided by the window layer.
@@ -148,9 +152,11 @@ QWidget* FormWindow::create(Control& control, QWidget* parent)
         widget = new QCheckBox(parent);
         break;
     case ControlKind::OptionButton: {
-        // Which option of a group is selected is the window layer's to say.
+        // A radio button to a screen reader: Qt reports one only while it stays auto-exclusive
+        // (without it, a check box). Its group, which then rules in place of the siblings,
+        // enforces nothing: which option is selected is the window layer's to say.
         auto* option = new QRadioButton(parent);
-        option->setAutoExclusive(false);
+        groupOf(static_cast<const OptionButton&>(control)).addButton(option);
         widget = option;
         break;
     }
@@ -162,7 +168,7 @@ QWidget* FormWindow::create(Control& control, QWidget* parent)
         break;
     }
     case ControlKind::Frame:
-        widget = new QGroupBox(parent);
+        widget = new FrameBox(parent);
         break;
     case ControlKind::Line: {
         auto* line = new QFrame(parent);
@@ -179,6 +185,16 @@ QWidget* FormWindow::create(Control& control, QWidget* parent)
         m_controls[list->viewport()] = &control;
     bindUser(control, widget);
     return widget;
+}
+
+QButtonGroup& FormWindow::groupOf(const OptionButton& option)
+{
+    QButtonGroup*& group = m_optionGroups[{option.container(), option.group()}];
+    if (!group) {
+        group = new QButtonGroup(this);
+        group->setExclusive(false);
+    }
+    return *group;
 }
 
 void FormWindow::buildMenus()
@@ -278,12 +294,13 @@ void FormWindow::showControl(Control& control, Property property)
     case Property::Caption:
         if (control.kind() == ControlKind::Label) {
             showLabelCaption(control);
-            nameInputs(&control);
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
             frame->setTitle(control.caption());
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             button->setText(control.caption());
         }
+        // After every change, so that a count or a sum is heard as it now stands.
+        nameForScreenReaders(&control);
         break;
     case Property::Text:
         showText(control);
@@ -348,17 +365,19 @@ void FormWindow::showLabelCaption(const Control& label)
     widget->setText(widget->buddy() ? label.caption() : withoutAccessKey(label.caption()));
 }
 
-void FormWindow::nameInputs(const Control* label)
+void FormWindow::nameForScreenReaders(const Control* changed)
 {
-    // Each box is named after the label its form says captions it (Qt would take the first label
-    // whose buddy it is, and a box whose caption hands its key on would have none). With
-    // `label`, only the boxes it captions.
+    // The window layer says what each control is called (Control::accessibleName): Qt would
+    // name a box after the first label whose buddy it is, and a value label after nothing but
+    // its text. With `changed`, only the controls its caption names: itself and the boxes or
+    // value labels it captions.
     for (const auto& control : m_form.controls()) {
-        const Control* caption = control->captionLabel();
-        if (!caption || (label && caption != label))
+        if (changed && control.get() != changed && control->captionLabel() != changed)
             continue;
-        if (QWidget* widget = widgetOf(*control))
-            widget->setAccessibleName(withoutAccessKey(caption->caption()).trimmed());
+        if (QWidget* widget = widgetOf(*control)) {
+            widget->setAccessibleName(control->accessibleName());
+            widget->setAccessibleDescription(control->accessibleDescription());
+        }
     }
 }
 

@@ -3,9 +3,11 @@
 #include "ui/form.h"
 
 #include <QMainWindow>
+#include <map>
 #include <unordered_map>
 
 class QAction;
+class QButtonGroup;
 class QKeyEvent;
 class QMenu;
 
@@ -63,7 +65,8 @@ private:
     void showValue(Control& control);
     void showFont(const Control& control, QWidget* widget);
     void showSelection(Control& control);
-    void nameInputs(const Control* label = nullptr);
+    void nameForScreenReaders(const Control* changed = nullptr);
+    QButtonGroup& groupOf(const OptionButton& option);
 
     // formwindow_input.cpp: what the user does
     void bindUser(Control& control, QWidget* widget);
@@ -78,6 +81,7 @@ private:
     std::unordered_map<const Control*, QWidget*> m_widgets;
     std::unordered_map<const QObject*, Control*> m_controls;
     std::unordered_map<const MenuItem*, QAction*> m_actions;
+    std::map<std::pair<const Control*, QString>, QButtonGroup*> m_optionGroups;
 };
 
 } // namespace ui::qt

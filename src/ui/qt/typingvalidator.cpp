@@ -10,10 +10,19 @@ TypingValidator::TypingValidator(const TextBox& box, QObject* parent)
 }
 
 // The box still holds its text as it was before this edit (the widget already shows the new
-// one), which is what the box's rule judges a shortening by.
-QValidator::State TypingValidator::validate(QString& input, int&) const
+// one), which is what the box's rule tells the brought-in text by. A paste cut to the box's
+// length comes back cut, with the cursor after what was kept; the line edit shows that.
+QValidator::State TypingValidator::validate(QString& input, int& pos) const
 {
-    return m_box.acceptsTyped(input) ? Acceptable : Invalid;
+    int cursor = pos;
+    const std::optional<QString> taken = m_box.typed(input, pos, &cursor);
+    if (!taken)
+        return Invalid;
+    if (*taken != input) {
+        input = *taken;
+        pos = cursor;
+    }
+    return Acceptable;
 }
 
 QValidator::State Cp1252Validator::validate(QString& input, int&) const

@@ -8,8 +8,8 @@ class TextBox;
 
 namespace ui::qt {
 
-// What the user may type or paste into a text box: the box's own rule (TextBox::acceptsTyped),
-// asked for every edit. QLineEdit::setMaxLength is not used because it would also cut text that
+// What the user may type or paste into a text box: the box's own rule (TextBox::typed), asked
+// for every edit. QLineEdit::setMaxLength is not used because it would also cut text that
 // the program puts into the box; the program's text is shown whole.
 class TypingValidator : public QValidator {
 public:

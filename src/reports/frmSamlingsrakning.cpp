@@ -155,16 +155,10 @@ void frmSamlingsräkning::Form_Activate()
 {
     m_läsfel.clear();
     FileResult läsning = visitfile::HämtaBesöksFil(m_program.folder, m_besök);
-    if (läsning) {
+    if (läsning)
         läsning = codetables::HämtaÅtgärdsFil(m_program.folder, m_åtgärder);
-        if (läsning)
-            m_program.AntalÅtgärder = m_åtgärder.count();
-    }
-    if (läsning) {
+    if (läsning)
         läsning = codetables::HämtaTaxeFil(m_program.folder, m_taxor);
-        if (läsning)
-            m_program.AntalTaxekoder = m_taxor.count();
-    }
     if (!läsning) {
         // The copy that failed still holds what an earlier reading gave; totals computed from it
         // could be wrong, so none are computed until a reading succeeds.

@@ -29,15 +29,10 @@ public:
     void beginDocument(const QString&) override {}
     int scaleWidth() const override { return 11520; }
     int textWidth(const QString& text) const override { return int(text.size()) * 120; }
-    int currentX() const override { return 0; }
-    int currentY() const override { return 0; }
     void setCurrentX(int) override {}
     void setCurrentY(int) override {}
-    double fontSize() const override { return 12; }
     void setFontSize(double) override {}
-    bool fontBold() const override { return false; }
     void setFontBold(bool) override {}
-    bool fontUnderline() const override { return false; }
     void setFontUnderline(bool) override {}
     void printLine(const QString&) override {}
     ui::PrintOutcome endDocument() override { return {}; }

@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <iterator>
 #include <optional>
 
 // The tariff list Taxa.txt (5-character entries: code 2, patient fee 3) and the procedure list
@@ -34,7 +33,6 @@ public:
     // The exact bytes of a row, and the same as text.
     QByteArrayView bytes(qsizetype row) const;
     QString at(qsizetype row) const;
-    QString operator[](qsizetype row) const { return at(row); }
     QStringList toList() const;
 
     // The last row whose bytes are exactly `value`, or -1.
@@ -42,36 +40,6 @@ public:
 
     // The whole file the column was cut from.
     const QByteArray& file() const { return m_file; }
-
-    class const_iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = QString;
-        using difference_type = qsizetype;
-        using pointer = void;
-        using reference = QString;
-        const_iterator() = default;
-        const_iterator(const CodeColumn* column, qsizetype row) : m_column(column), m_row(row) {}
-        QString operator*() const { return m_column->at(m_row); }
-        const_iterator& operator++()
-        {
-            ++m_row;
-            return *this;
-        }
-        const_iterator operator++(int)
-        {
-            const_iterator was = *this;
-            ++m_row;
-            return was;
-        }
-        bool operator==(const const_iterator& other) const = default;
-
-    private:
-        const CodeColumn* m_column = nullptr;
-        qsizetype m_row = 0;
-    };
-    const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, m_rows}; }
 
 private:
     QByteArray m_file;

@@ -1,11 +1,6 @@
 #pragma once
 
-#include "data/fixedtext.h"
-
-#include <QByteArray>
-#include <QByteArrayView>
-#include <QString>
-#include <array>
+#include "data/fixedrecord.h"
 
 // The clinic's own data and the desk's defaults: one line of 194 Windows-1252 characters in
 // Inställn.txt. Like a visit record, the record is its bytes.
@@ -27,26 +22,36 @@ enum class SettingsField {
 
 inline constexpr int SettingsFieldCount = 13;
 
-FieldSpan spanOf(SettingsField field);
+// Positions 1-194 of Inställn.txt, in SettingsField order. The procedure-list index comes before
+// the tariff-list index.
+inline constexpr FieldSpan SettingsSpans[SettingsFieldCount] = {
+    {0, 11},   // Kombikakod
+    {11, 5},   // VikKomkod
+    {16, 2},   // ÅtgärdIndex
+    {18, 2},   // TaxekodIndex
+    {20, 2},   // Skatt
+    {22, 2},   // Besökstyp
+    {24, 2},   // Yrke
+    {26, 8},   // ArvFom
+    {34, 50},  // Klinik
+    {84, 40},  // Namn
+    {124, 30}, // Adress
+    {154, 25}, // Postadress
+    {179, 15}, // Telefon
+};
 
-class SettingsRecord {
+constexpr FieldSpan spanOf(SettingsField field)
+{
+    return SettingsSpans[static_cast<int>(field)];
+}
+
+// All blanks before the first load. The settings window refuses characters outside
+// Windows-1252 as they are typed.
+class SettingsRecord : public FixedRecord<SettingsRecord, SettingsField, 194, SettingsSpans> {
 public:
-    static constexpr int Size = 194;
-
-    // All blanks, as before the first load.
-    SettingsRecord();
-    // The first 194 bytes of `line`; a shorter line leaves the missing positions blank.
-    static SettingsRecord fromBytes(QByteArrayView line);
     // What a first start writes when there is no settings file: blank texts, both list
     // indexes "0 ", Skatt, Besökstyp and Yrke "-1", ArvFom "1".
     static SettingsRecord firstRunDefault();
-
-    QByteArrayView bytes() const { return {m_bytes.data(), Size}; }
-
-    QString text(SettingsField field) const;        // full width, blanks included
-    void setText(SettingsField field, const QString& value);
-    QByteArray raw(SettingsField field) const;
-    void setRaw(SettingsField field, QByteArrayView value);
 
     // Either/or fields: true for exactly "-1" (the first choice).
     bool isFirstChoice(SettingsField field) const;
@@ -57,9 +62,4 @@ public:
     int index(SettingsField field) const;
     // Stores a list index: decimal, no leading zeros, blank-filled to 2, cut to 2 ("-1" none).
     void setIndex(SettingsField field, int index);
-
-    friend bool operator==(const SettingsRecord&, const SettingsRecord&) = default;
-
-private:
-    std::array<char, Size> m_bytes;
 };

@@ -1,15 +1,9 @@
 #pragma once
 
-#include "data/fixedtext.h"
-
-#include <QByteArray>
-#include <QByteArrayView>
-#include <QString>
-#include <array>
+#include "data/fixedrecord.h"
 
 // One visit or voiding record of PatBesök.Dat: 21 fixed-width Windows-1252 text fields,
-// 95 bytes, no separators. The record *is* its bytes, so reading a record and writing it back
-// is byte-identical whatever it holds.
+// 95 bytes, no separators.
 enum class VisitField {
     Registreringstyp, // "1" visit, "2" voiding record
     Kombikakod,
@@ -36,35 +30,41 @@ enum class VisitField {
 
 inline constexpr int VisitFieldCount = 21;
 
+// Offset and width of each field within the record, in VisitField order.
+inline constexpr FieldSpan VisitSpans[VisitFieldCount] = {
+    {0, 1},   // Registreringstyp
+    {1, 11},  // Kombikakod
+    {12, 5},  // VikKomkod
+    {17, 8},  // Kvittonummer
+    {25, 1},  // Skatt
+    {26, 12}, // IdNummer
+    {38, 1},  // IdTyp
+    {39, 6},  // Födelsedatum
+    {45, 6},  // Besöksdatum
+    {51, 1},  // Besökstyp
+    {52, 1},  // Akutbesök
+    {53, 2},  // Taxekod
+    {55, 1},  // Smittskydd
+    {56, 4},  // Åtgärd
+    {60, 11}, // RemissFrån
+    {71, 6},  // RemissDatum
+    {77, 2},  // RemissTill
+    {79, 3},  // Patientavgift
+    {82, 4},  // Åtgärdsbelopp
+    {86, 4},  // EjBetPatAvg
+    {90, 5},  // Diagnoskod
+};
+
 // Offset and width of a field within the record.
-FieldSpan spanOf(VisitField field);
+constexpr FieldSpan spanOf(VisitField field)
+{
+    return VisitSpans[static_cast<int>(field)];
+}
 
-class VisitRecord {
+// A record that was never filled is 95 blanks. Its Kvittonummer is no number, so it counts as an
+// empty record.
+class VisitRecord : public FixedRecord<VisitRecord, VisitField, 95, VisitSpans> {
 public:
-    static constexpr int Size = 95;
-
-    // A record that was never filled: 95 blanks. Its Kvittonummer is no number, so it counts as
-    // an empty record.
-    VisitRecord();
-    // The first 95 bytes of `bytes` (blank-filled if shorter).
-    static VisitRecord fromBytes(QByteArrayView bytes);
-
-    QByteArrayView bytes() const { return {m_bytes.data(), Size}; }
-
-    // A field's exact characters (its full width, blanks included).
-    QString text(VisitField field) const;
-    // Stores `value` left-aligned, blank-filled, cut to the field's width. The text is
-    // Windows-1252: the input boxes refuse any other character (see fixedtext::setTextAt).
-    void setText(VisitField field, const QString& value);
-
-    QByteArray raw(VisitField field) const;
-    void setRaw(VisitField field, QByteArrayView value);
-
     // A stored receipt: its Kvittonummer is a number. Otherwise it is an empty record.
     bool isStoredReceipt() const;
-
-    friend bool operator==(const VisitRecord&, const VisitRecord&) = default;
-
-private:
-    std::array<char, Size> m_bytes;
 };

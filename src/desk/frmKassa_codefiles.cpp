@@ -34,8 +34,6 @@ FileResult frmKassa::HämtaKodfiler()
         return read;
     m_taxor = codetables::tariffTable(taxor);
     m_åtgärder = codetables::procedureTable(åtgärder);
-    m_program.AntalTaxekoder = m_taxor.count();
-    m_program.AntalÅtgärder = m_åtgärder.count();
 
     lstTaxekod.addItems(m_taxor.Taxekod.toList());
     lstÅtgärd.addItems(m_åtgärder.Åtgärd.toList());
@@ -59,7 +57,6 @@ void frmKassa::HämtaTaxor()
         !read)
         return visaFilfel(read);
     take(m_taxor, bytes, codetables::tariffTable);
-    m_program.AntalTaxekoder = m_taxor.count();
 }
 
 void frmKassa::HämtaÅtgärder()
@@ -70,5 +67,4 @@ void frmKassa::HämtaÅtgärder()
         !read)
         return visaFilfel(read);
     take(m_åtgärder, bytes, codetables::procedureTable);
-    m_program.AntalÅtgärder = m_åtgärder.count();
 }

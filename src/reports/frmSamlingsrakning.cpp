@@ -100,16 +100,10 @@ void frmSamlingsräkning::Form_Activate()
     // Damage done since the desk's start is told before any total is made from the records.
     if (läsning)
         filemessages::granskaBesöksfil(*this, m_program.folder);
-    if (läsning) {
+    if (läsning)
         läsning = codetables::HämtaÅtgärdsFil(m_program.folder, m_åtgärder);
-        if (läsning)
-            m_program.AntalÅtgärder = m_åtgärder.count();
-    }
-    if (läsning) {
+    if (läsning)
         läsning = codetables::HämtaTaxeFil(m_program.folder, m_taxor);
-        if (läsning)
-            m_program.AntalTaxekoder = m_taxor.count();
-    }
     if (!läsning) {
         // The copy that failed still holds what an earlier reading gave; totals computed from it
         // could be wrong, so none are computed until a reading succeeds.

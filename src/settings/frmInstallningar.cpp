@@ -101,7 +101,6 @@ void frmInställningar::HämtaTaxeFil()
                           + u"\nListan över taxekoder blir tom, och den sparade taxekoden behålls."_s);
         return;
     }
-    m_program.AntalTaxekoder = m_taxor.count();
     lstTaxekod.addItems(m_taxor.Taxekod.toList());
 }
 
@@ -115,7 +114,6 @@ void frmInställningar::HämtaÅtgärdsFil()
                           + u"\nListan över åtgärder blir tom, och den sparade åtgärden behålls."_s);
         return;
     }
-    m_program.AntalÅtgärder = m_åtgärder.count();
     lstÅtgärd.addItems(m_åtgärder.Åtgärd.toList());
 }
 

@@ -40,15 +40,10 @@ public:
     virtual void beginDocument(const QString& documentName) = 0;
     virtual int scaleWidth() const = 0;                 // printable width
     virtual int textWidth(const QString& text) const = 0; // in the current font
-    virtual int currentX() const = 0;
-    virtual int currentY() const = 0;
     virtual void setCurrentX(int twips) = 0;
     virtual void setCurrentY(int twips) = 0;
-    virtual double fontSize() const = 0;
     virtual void setFontSize(double points) = 0;
-    virtual bool fontBold() const = 0;
     virtual void setFontBold(bool on) = 0;
-    virtual bool fontUnderline() const = 0;
     virtual void setFontUnderline(bool on) = 0;
     // Prints `text` with its top at the current position; x then goes to the left edge and y
     // down one line.

@@ -26,7 +26,7 @@ TEST(DemoClinic, ListsHoldWholeEntriesAndTheSettingsPointIntoThem)
         const qint64 size = QFileInfo(demo.filePath(QString::fromUtf8(list.file))).size();
         EXPECT_GT(size, 0) << list.file;
         EXPECT_EQ(size, qint64(list.count) * list.width) << list.file;
-        for (const QString& amount : list.amounts) {
+        for (const QString& amount : list.amounts.toList()) {
             bool number = false;
             amount.trimmed().toInt(&number);
             EXPECT_TRUE(number) << list.file << ": " << amount.toStdString();

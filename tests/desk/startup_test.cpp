@@ -39,8 +39,8 @@ TEST_F(DeskStartup, ShowsTheLastOf120ReceiptsAsRegisteredAndComesBackToIt)
     EXPECT_EQ(desk->lstTaxekod.items(), (QStringList{u"01"_s, u"02"_s, u"03"_s, u"06"_s, u"1 "_s}));
     EXPECT_EQ(desk->lstÅtgärd.items(), (QStringList{u"A001"_s, u"B002"_s, u"C003"_s}));
     EXPECT_EQ(desk->lstRemissTill.items(), (QStringList{u"  00 "_s, u"  01 "_s, u"  02 "_s, u"  03 "_s}));
-    EXPECT_EQ(program.AntalTaxekoder, 5);
-    EXPECT_EQ(program.AntalÅtgärder, 3);
+    EXPECT_EQ(desk->taxor().count(), 5);
+    EXPECT_EQ(desk->åtgärder().count(), 3);
     // The receipt's own codes ("01", "A001"), not the clinic's default tariff row 1: one Enter
     // must not store it again with other codes.
     visar({.kvitto = u"120"_s, .fokus = &desk->txtPersonnummer, .nyreg = NyReg::N,

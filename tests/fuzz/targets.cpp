@@ -71,14 +71,14 @@ QString codeList(QByteArrayView bytes, const QString& name, int width, int codeW
         return QStringLiteral("%1 rows instead of %2").arg((table.*codes).size()).arg(rows);
     const QString all = cp1252::decode(bytes);
     for (int i = 0; i < rows; ++i) {
-        if ((table.*codes)[i] != all.mid(qsizetype(i) * width, codeWidth) ||
-            (table.*seconds)[i] != all.mid(qsizetype(i) * width + codeWidth, secondWidth))
+        if ((table.*codes).at(i) != all.mid(qsizetype(i) * width, codeWidth) ||
+            (table.*seconds).at(i) != all.mid(qsizetype(i) * width + codeWidth, secondWidth))
             return QStringLiteral("row %1 is not the file's characters").arg(i);
         int last = i;
         for (int j = i + 1; j < rows; ++j)
-            if ((table.*codes)[j] == (table.*codes)[i])
+            if ((table.*codes).at(j) == (table.*codes).at(i))
                 last = j;
-        if (codetables::findCode(table.*codes, (table.*codes)[i], -1) != last)
+        if (codetables::findCode(table.*codes, (table.*codes).at(i), -1) != last)
             return QStringLiteral("the code of row %1 does not find its last row").arg(i);
     }
     return {};

@@ -80,15 +80,10 @@ public:
     void beginDocument(const QString& documentName) override;
     int scaleWidth() const override { return width; }
     int textWidth(const QString& text) const override;
-    int currentX() const override { return m_x; }
-    int currentY() const override { return m_y; }
     void setCurrentX(int twips) override { m_x = twips; }
     void setCurrentY(int twips) override { m_y = twips; }
-    double fontSize() const override { return m_size; }
     void setFontSize(double points) override { m_size = points; }
-    bool fontBold() const override { return m_bold; }
     void setFontBold(bool on) override { m_bold = on; }
-    bool fontUnderline() const override { return m_underline; }
     void setFontUnderline(bool on) override { m_underline = on; }
     void printLine(const QString& text) override;
     ui::PrintOutcome endDocument() override;

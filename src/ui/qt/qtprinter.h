@@ -31,21 +31,19 @@ public:
     void beginDocument(const QString& documentName) override;
     int scaleWidth() const override;
     int textWidth(const QString& text) const override;
-    int currentX() const override { return m_x; }
-    int currentY() const override { return m_y; }
     void setCurrentX(int twips) override { m_x = twips; }
     void setCurrentY(int twips) override { m_y = twips; }
-    double fontSize() const override { return m_size; }
     void setFontSize(double points) override { m_size = points; }
-    bool fontBold() const override { return m_bold; }
     void setFontBold(bool on) override { m_bold = on; }
-    bool fontUnderline() const override { return m_underline; }
     void setFontUnderline(bool on) override { m_underline = on; }
     void printLine(const QString& text) override;
     PrintOutcome endDocument() override;
 
-    // The height of one line in the current font, in twips.
+    // The height of one line in the current font, and the position the next line prints at, in
+    // twips.
     int lineHeight() const;
+    int currentX() const { return m_x; }
+    int currentY() const { return m_y; }
     // Where a PDF would go for `documentName` now (the folder and a name not yet taken).
     QString pdfPathFor(const QString& documentName) const;
 

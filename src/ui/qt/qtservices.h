@@ -40,7 +40,6 @@ class QtScreen : public Screen {
 public:
     ~QtScreen() override;
     void setMousePointer(Pointer pointer) override;
-    Pointer pointer() const { return m_hourglass ? Pointer::Hourglass : Pointer::Default; }
 
 private:
     bool m_hourglass = false;

@@ -1,7 +1,7 @@
 #include "data/visitrecord.h"
 
 #include "data/fixedtext.h"
-#include "data/numbers.h"
+#include "vocabulary/numbers.h"
 
 #include <algorithm>
 #include <type_traits>

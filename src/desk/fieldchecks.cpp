@@ -1,6 +1,7 @@
 #include "desk/fieldchecks.h"
 
-#include "data/numbers.h"
+#include "vocabulary/numbers.h"
+#include "vocabulary/receiptnumber.h"
 #include "desk/deskcodes.h"
 
 #include <algorithm>

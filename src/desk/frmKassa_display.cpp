@@ -1,7 +1,7 @@
 #include "desk/frmKassa.h"
 
 #include "data/fixedtext.h"
-#include "data/numbers.h"
+#include "vocabulary/receiptnumber.h"
 #include "desk/deskcodes.h"
 
 using namespace Qt::StringLiterals;

@@ -1,6 +1,6 @@
 #include "desk/frmKassa.h"
 
-#include "data/numbers.h"
+#include "vocabulary/receiptnumber.h"
 #include "desk/deskcodes.h"
 #include "desk/fieldchecks.h"
 

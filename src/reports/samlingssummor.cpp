@@ -1,6 +1,6 @@
 #include "reports/samlingssummor.h"
 
-#include "data/numbers.h"
+#include "vocabulary/numbers.h"
 
 #include <QHash>
 

@@ -1,6 +1,7 @@
 #include "data/settingsrecord.h"
 
 #include "data/fixedtext.h"
+#include "vocabulary/codes.h"
 
 #include <algorithm>
 
@@ -24,9 +25,6 @@ constexpr FieldSpan Spans[SettingsFieldCount] = {
 };
 
 static_assert(fixedtext::tiles(Spans, SettingsRecord::Size), "the 13 fields must lie back to back and fill 194 characters");
-
-const QByteArray FirstChoice = QByteArrayLiteral("-1");
-const QByteArray SecondChoice = QByteArrayLiteral("0 ");
 
 } // namespace
 
@@ -82,12 +80,12 @@ void SettingsRecord::setText(SettingsField field, const QString& value)
 
 bool SettingsRecord::isFirstChoice(SettingsField field) const
 {
-    return raw(field) == FirstChoice;
+    return raw(field) == kod::FörstaValet;
 }
 
 void SettingsRecord::setChoice(SettingsField field, bool first)
 {
-    setRaw(field, first ? FirstChoice : SecondChoice);
+    setRaw(field, first ? kod::FörstaValet : kod::AndraValet);
 }
 
 int SettingsRecord::index(SettingsField field) const

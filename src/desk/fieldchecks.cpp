@@ -2,7 +2,7 @@
 
 #include "vocabulary/numbers.h"
 #include "vocabulary/receiptnumber.h"
-#include "desk/deskcodes.h"
+#include "vocabulary/codes.h"
 
 #include <algorithm>
 

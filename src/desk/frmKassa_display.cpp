@@ -2,7 +2,7 @@
 
 #include "data/fixedtext.h"
 #include "vocabulary/receiptnumber.h"
-#include "desk/deskcodes.h"
+#include "vocabulary/codes.h"
 
 using namespace Qt::StringLiterals;
 

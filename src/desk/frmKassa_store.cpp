@@ -1,6 +1,6 @@
 #include "desk/frmKassa.h"
 
-#include "desk/deskcodes.h"
+#include "vocabulary/codes.h"
 #include "desk/fieldchecks.h"
 
 using namespace Qt::StringLiterals;

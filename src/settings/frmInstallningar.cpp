@@ -2,6 +2,7 @@
 
 #include "data/settingsfile.h"
 #include "desk/fieldchecks.h"
+#include "vocabulary/codes.h"
 
 using namespace Qt::StringLiterals;
 
@@ -12,17 +13,14 @@ namespace {
 
 using F = SettingsField;
 
-const QByteArray FörstaValet = QByteArrayLiteral("-1");
-const QByteArray AndraValet = QByteArrayLiteral("0 ");
-
 // An either/or field onto its pair: exactly "-1" selects the first option and exactly "0 " the
 // second; any other value leaves the pair as it stands.
 void visaVal(const SettingsRecord& inst, F fält, const std::array<ui::OptionButton*, 2>& par)
 {
     const QByteArray värde = inst.raw(fält);
-    if (värde == FörstaValet)
+    if (värde == kod::FörstaValet)
         par[0]->setValue(true);
-    else if (värde == AndraValet)
+    else if (värde == kod::AndraValet)
         par[1]->setValue(true);
 }
 

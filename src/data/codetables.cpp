@@ -1,9 +1,10 @@
 #include "data/codetables.h"
 
 #include "data/codec.h"
-#include "data/fixedtext.h"
 #include "data/fileerrors.h"
 #include "data/regularfile.h"
+#include "vocabulary/characters.h"
+#include "vocabulary/messages.h"
 
 #include <QFile>
 
@@ -52,17 +53,8 @@ std::pair<CodeColumn, CodeColumn> columns(const QByteArray& bytes, const Layout&
 
 bool isWholeKronor(QByteArrayView value)
 {
-    qsizetype from = 0, to = value.size();
-    while (from < to && fixedtext::isBlank(value[from]))
-        ++from;
-    while (to > from && fixedtext::isBlank(value[to - 1]))
-        --to;
-    if (from == to)
-        return false;
-    for (qsizetype i = from; i < to; ++i)
-        if (value[i] < '0' || value[i] > '9')
-            return false;
-    return true;
+    const QByteArrayView digits = characters::withoutBlanks(value);
+    return !digits.isEmpty() && characters::allDigits(digits);
 }
 
 // A code as the message shows it: control characters, which a message box cannot show, as "?".
@@ -268,13 +260,9 @@ QString amountWarning(const QDir& folder, CodeList list, const CodeColumn& codes
     for (qsizetype k = 0; k < rows.size() && k < Named; ++k)
         named.append(u"rad %1 (%2 \"%3\")"_s.arg(rows[k] + 1)
                          .arg(tariff ? u"taxekod"_s : u"åtgärd"_s, shownCode(codes.at(rows[k]))));
-    QString which;
-    if (const qsizetype more = rows.size() - named.size(); more > 0)
-        which = named.join(u", "_s) + (more == 1 ? u" och 1 rad till"_s : u" och %1 rader till"_s.arg(more));
-    else if (named.size() == 1)
-        which = named.first();
-    else
-        which = named.mid(0, named.size() - 1).join(u", "_s) + u" och "_s + named.last();
+    const qsizetype more = rows.size() - named.size();
+    const QString which = meddelande::uppräkning(
+        named, more <= 0 ? QString() : more == 1 ? u"1 rad till"_s : u"%1 rader till"_s.arg(more));
 
     const bool one = rows.size() == 1;
     const QString what = tariff ? (one ? u"en patientavgift som inte är ett tal"_s

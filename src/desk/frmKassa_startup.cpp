@@ -15,7 +15,7 @@ namespace {
 
 
 // Receipt numbers are 16-bit: there is no receipt after this one.
-const QString SistaKvittot = QString::fromUtf16(u"OBS! Sista kvittonumret (32767) är nått!");
+const QString SistaKvittot = u"OBS! Sista kvittonumret (%1) är nått!"_s.arg(LastReceiptNumber);
 
 } // namespace
 

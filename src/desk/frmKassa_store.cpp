@@ -1,7 +1,7 @@
 #include "desk/frmKassa.h"
 
 #include "vocabulary/codes.h"
-#include "desk/fieldchecks.h"
+#include "vocabulary/fieldchecks.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,7 +2,7 @@
 
 #include "vocabulary/receiptnumber.h"
 #include "desk/deskcodes.h"
-#include "desk/fieldchecks.h"
+#include "desk/visitchecks.h"
 #include "vocabulary/codes.h"
 
 // Voiding a receipt: the mode menu, the number of the receipt to void, the F3 lookup that

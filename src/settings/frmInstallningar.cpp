@@ -1,8 +1,9 @@
 #include "settings/frmInstallningar.h"
 
 #include "data/settingsfile.h"
-#include "desk/fieldchecks.h"
+#include "vocabulary/characters.h"
 #include "vocabulary/codes.h"
+#include "vocabulary/fieldchecks.h"
 
 using namespace Qt::StringLiterals;
 
@@ -115,19 +116,19 @@ void frmInställningar::UppdateraInställningsFormulär()
 {
     const SettingsRecord& inst = m_program.Inställningar;
 
-    txtKombikakod.setText(fieldchecks::trimBlanks(inst.text(F::Kombikakod)));
-    txtVikKomkod.setText(fieldchecks::trimBlanks(inst.text(F::VikKomkod)));
+    txtKombikakod.setText(characters::trimBlanks(inst.text(F::Kombikakod)));
+    txtVikKomkod.setText(characters::trimBlanks(inst.text(F::VikKomkod)));
 
     // An index that is no row of its list (the code file was shortened since, or the field holds
     // no number) shows no selection.
     lstÅtgärd.setListIndex(inst.index(F::ÅtgärdIndex));
     lstTaxekod.setListIndex(inst.index(F::TaxekodIndex));
 
-    txtKlinik.setText(fieldchecks::trimBlanks(inst.text(F::Klinik)));
-    txtNamn.setText(fieldchecks::trimBlanks(inst.text(F::Namn)));
-    txtAdress.setText(fieldchecks::trimBlanks(inst.text(F::Adress)));
-    txtPostadress.setText(fieldchecks::trimBlanks(inst.text(F::Postadress)));
-    txtTelefon.setText(fieldchecks::trimBlanks(inst.text(F::Telefon)));
+    txtKlinik.setText(characters::trimBlanks(inst.text(F::Klinik)));
+    txtNamn.setText(characters::trimBlanks(inst.text(F::Namn)));
+    txtAdress.setText(characters::trimBlanks(inst.text(F::Adress)));
+    txtPostadress.setText(characters::trimBlanks(inst.text(F::Postadress)));
+    txtTelefon.setText(characters::trimBlanks(inst.text(F::Telefon)));
 
     visaVal(inst, F::Skatt, optSkatt);
     visaVal(inst, F::Yrke, optYrke);
@@ -190,24 +191,12 @@ void frmInställningar::cmdStäng_Click()
 // --- The two kombikakod boxes, checked as on the desk; a refused box keeps its text and the
 // focus, so a click elsewhere (on "S&para" too) does not happen until it is put right.
 
-namespace {
-
-void vägra(frmInställningar& form, ui::TextBox& box, const fieldchecks::Message& fel)
-{
-    if (!fel)
-        return;
-    form.dialogs().message(*fel);
-    box.setFocus();
-}
-
-} // namespace
-
 void frmInställningar::txtKombikakod_LostFocus()
 {
-    vägra(*this, txtKombikakod, fieldchecks::kombikakod(txtKombikakod.text()));
+    vägra(txtKombikakod, fieldchecks::kombikakod(txtKombikakod.text()));
 }
 
 void frmInställningar::txtVikKomkod_LostFocus()
 {
-    vägra(*this, txtVikKomkod, fieldchecks::vikKomkod(txtVikKomkod.text()));
+    vägra(txtVikKomkod, fieldchecks::vikKomkod(txtVikKomkod.text()));
 }

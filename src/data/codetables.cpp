@@ -1,9 +1,10 @@
 #include "data/codetables.h"
 
 #include "data/codec.h"
-#include "data/fixedtext.h"
 #include "data/fileerrors.h"
 #include "data/regularfile.h"
+#include "vocabulary/characters.h"
+#include "vocabulary/messages.h"
 
 #include <QFile>
 
@@ -241,21 +242,15 @@ int findCode(const CodeColumn& codes, const QString& code, int current)
 
 std::optional<int> kronor(QByteArrayView value)
 {
-    qsizetype from = 0, to = value.size();
-    while (from < to && fixedtext::isBlank(value[from]))
-        ++from;
-    while (to > from && fixedtext::isBlank(value[to - 1]))
-        --to;
-    if (from == to)
+    const QByteArrayView digits = characters::withoutBlanks(value);
+    if (digits.isEmpty() || !characters::allDigits(digits))
         return std::nullopt;
     int sum = 0;
-    for (qsizetype i = from; i < to; ++i) {
-        if (value[i] < '0' || value[i] > '9')
-            return std::nullopt;
+    for (const char c : digits) {
         // A fee is at most 4 characters; a longer text is not read from a code list.
         if (sum > (std::numeric_limits<int>::max() - 9) / 10)
             return std::nullopt;
-        sum = sum * 10 + (value[i] - '0');
+        sum = sum * 10 + (c - '0');
     }
     return sum;
 }
@@ -280,13 +275,9 @@ QString amountWarning(const QDir& folder, CodeList list, const CodeColumn& codes
     for (qsizetype k = 0; k < rows.size() && k < Named; ++k)
         named.append(u"rad %1 (%2 \"%3\")"_s.arg(rows[k] + 1)
                          .arg(tariff ? u"taxekod"_s : u"åtgärd"_s, shownCode(codes.at(rows[k]))));
-    QString which;
-    if (const qsizetype more = rows.size() - named.size(); more > 0)
-        which = named.join(u", "_s) + (more == 1 ? u" och 1 rad till"_s : u" och %1 rader till"_s.arg(more));
-    else if (named.size() == 1)
-        which = named.first();
-    else
-        which = named.mid(0, named.size() - 1).join(u", "_s) + u" och "_s + named.last();
+    const qsizetype more = rows.size() - named.size();
+    const QString which = meddelande::uppräkning(
+        named, more <= 0 ? QString() : more == 1 ? u"1 rad till"_s : u"%1 rader till"_s.arg(more));
 
     const bool one = rows.size() == 1;
     const QString what = tariff ? (one ? u"en patientavgift som inte är ett tal"_s

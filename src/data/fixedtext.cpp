@@ -54,15 +54,4 @@ void setTextAt(char* record, FieldSpan span, const QString& value)
     setRawAt(record, span, bytes);
 }
 
-QString trimBlanks(QStringView text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && isBlank(text[first]))
-        ++first;
-    while (last > first && isBlank(text[last - 1]))
-        --last;
-    return text.mid(first, last - first).toString();
-}
-
 } // namespace fixedtext

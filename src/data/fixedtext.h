@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vocabulary/characters.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -42,12 +44,8 @@ void setTextAt(char* record, FieldSpan span, const QString& value);
 QByteArray fit(QByteArrayView bytes, int width);
 QString fit(const QString& text, int width);
 
-// The blank, the one character that fills a field and the one the program trims from a value or
-// refuses among a code's characters. A tab or any other white space is part of the value.
-constexpr bool isBlank(QChar c) { return c == QLatin1Char(' '); }
-constexpr bool isBlank(char c) { return c == ' '; }
-
-// The text without the blanks before and after it: a stored field without its blank fill.
-QString trimBlanks(QStringView text);
+// A field's blank fill is the blank of the program's vocabulary.
+using characters::isBlank;
+using characters::trimBlanks;
 
 } // namespace fixedtext

@@ -1,11 +1,6 @@
 #include "data/settingsrecord.h"
 
-namespace {
-
-const QByteArray FirstChoice = QByteArrayLiteral("-1");
-const QByteArray SecondChoice = QByteArrayLiteral("0 ");
-
-} // namespace
+#include "vocabulary/codes.h"
 
 SettingsRecord SettingsRecord::firstRunDefault()
 {
@@ -21,12 +16,12 @@ SettingsRecord SettingsRecord::firstRunDefault()
 
 bool SettingsRecord::isFirstChoice(SettingsField field) const
 {
-    return raw(field) == FirstChoice;
+    return raw(field) == kod::FörstaValet;
 }
 
 void SettingsRecord::setChoice(SettingsField field, bool first)
 {
-    setRaw(field, first ? FirstChoice : SecondChoice);
+    setRaw(field, first ? kod::FörstaValet : kod::AndraValet);
 }
 
 int SettingsRecord::index(SettingsField field) const

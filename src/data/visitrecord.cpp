@@ -1,6 +1,6 @@
 #include "data/visitrecord.h"
 
-#include "data/numbers.h"
+#include "vocabulary/numbers.h"
 
 #include <type_traits>
 

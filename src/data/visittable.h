@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/visitrecord.h"
+#include "vocabulary/receiptnumber.h"
 
 #include <QList>
 
@@ -8,7 +9,7 @@
 // and the receipt number. Receipt numbers are 16-bit signed, so 32767 is the last one.
 class VisitTable {
 public:
-    static constexpr int MaxRecords = 32767;
+    static constexpr int MaxRecords = LastReceiptNumber;
 
     int upperBound() const { return int(m_records.size()); }
     bool contains(int receipt) const { return receipt >= 1 && receipt <= upperBound(); }

@@ -192,8 +192,6 @@ private:
     void txtRemissDatum_LostFocus();
     void txtBesöksDatum_GotFocus();
     void LetaDubblett();
-    // Shows the refusal, if there is one, and gives `fält` the focus back. True when refused.
-    bool vägra(ui::Control& fält, const std::optional<QString>& fel);
 
     // --- Registration and printing (frmKassa_register.cpp, frmKassa_print.cpp) ---
     void cmdRegistrera_Click();

@@ -1,19 +1,10 @@
 #include "desk/frmKassa.h"
 
-#include "desk/fieldchecks.h"
+#include "desk/visitchecks.h"
 
 // The checks that run when the user leaves an identity, code or date box. A refused box keeps
 // its text and takes the focus back, so the user cannot move on until it is corrected or
-// erased; the rules themselves live in fieldchecks.
-
-bool frmKassa::vägra(ui::Control& fält, const fieldchecks::Message& fel)
-{
-    if (!fel)
-        return false;
-    dialogs().message(*fel);
-    fält.setFocus();
-    return true;
-}
+// erased (ui::Form::vägra); the rules themselves live in fieldchecks.
 
 // With duplicate checking on, a good personnummer is looked up among the stored visits. Leaving
 // the box for "Registrera" (a click on it, or Enter) leaves the warning to the registration,

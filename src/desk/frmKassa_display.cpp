@@ -1,8 +1,9 @@
 #include "desk/frmKassa.h"
 
 #include "data/fixedtext.h"
-#include "data/numbers.h"
-#include "desk/deskcodes.h"
+#include "vocabulary/receiptnumber.h"
+#include "vocabulary/codes.h"
+#include "vocabulary/messages.h"
 
 using namespace Qt::StringLiterals;
 
@@ -157,7 +158,7 @@ void frmKassa::mnuGåTill_Click()
         if (sista >= 1)
             dialogs().message(u"OBS! Skriv ett kvittonummer från 1 till %1!"_s.arg(sista));
         else
-            dialogs().message(u"OBS! Det finns inga registrerade kvitton ännu!"_s);
+            dialogs().message(meddelande::IngaRegistreradeKvitton);
         return;
     }
     lblKvittoNr.setCaption(svar);

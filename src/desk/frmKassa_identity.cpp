@@ -1,6 +1,6 @@
 #include "desk/frmKassa.h"
 
-#include "desk/deskcodes.h"
+#include "vocabulary/codes.h"
 
 // The identity rows inside the frame "Personregistrering": the personnummer row alone, or the
 // reserve number with the birth date, or no identity at all for an infection-control visit. The

@@ -1,6 +1,6 @@
 #include "desk/frmKassa.h"
 
-#include "desk/fieldchecks.h"
+#include "vocabulary/characters.h"
 
 #include <cmath>
 #include <optional>
@@ -23,7 +23,7 @@ int heltal(double twips) { return int(std::nearbyint(twips)); }
 
 QString inställning(const Program& program, SettingsField fält)
 {
-    return fieldchecks::trimBlanks(program.Inställningar.text(fält));
+    return characters::trimBlanks(program.Inställningar.text(fält));
 }
 
 // Centres `rad` on the page in the font in effect, at height `y`, and prints it.
@@ -91,12 +91,5 @@ void frmKassa::SkrivUtKvitto()
 
     // The visit is already on disk: whatever becomes of the page, nothing is lost, and the
     // receptionist is told where the page went or why it did not come out.
-    const ui::PrintOutcome utfall = p.endDocument();
-    if (!utfall.ok)
-        dialogs().message(u"OBS! Kvittot kunde inte skrivas ut: "_s + utfall.error
-                          + u"\nBesöket är sparat."_s);
-    else if (!utfall.pdfPath.isEmpty())
-        dialogs().message(u"Ingen skrivare är installerad. Kvittot har sparats som\n"_s
-                              + utfall.pdfPath,
-                          ui::Buttons::Ok, ui::Icon::Information);
+    meddelaUtskrift(p.endDocument(), u"Kvittot"_s, u"Besöket är sparat."_s);
 }

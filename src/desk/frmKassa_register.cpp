@@ -1,8 +1,9 @@
 #include "desk/frmKassa.h"
 
-#include "data/numbers.h"
 #include "data/visitfile.h"
-#include "desk/fieldchecks.h"
+#include "desk/visitchecks.h"
+#include "vocabulary/messages.h"
+#include "vocabulary/receiptnumber.h"
 
 using namespace Qt::StringLiterals;
 
@@ -151,6 +152,6 @@ bool frmKassa::läsBesöksFilen()
 {
     const FileResult läst = visitfile::HämtaBesöksFil(m_program.folder, m_besök);
     if (!läst)
-        dialogs().message(u"OBS! Besöksfilen kunde inte läsas!\n"_s + läst.error);
+        dialogs().message(meddelande::besöksfilenKundeInteLäsas(läst.error));
     return läst.ok;
 }

@@ -1,6 +1,6 @@
 #include "desk/frmKassa.h"
 
-#include "data/numbers.h"
+#include "vocabulary/receiptnumber.h"
 #include "data/settingsfile.h"
 #include "data/visitdamage.h"
 #include "data/visitfile.h"
@@ -16,7 +16,7 @@ namespace {
 
 
 // Receipt numbers are 16-bit: there is no receipt after this one.
-const QString SistaKvittot = QString::fromUtf16(u"OBS! Sista kvittonumret (32767) är nått!");
+const QString SistaKvittot = u"OBS! Sista kvittonumret (%1) är nått!"_s.arg(LastReceiptNumber);
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "desk/frmKassa.h"
 
-#include "desk/deskcodes.h"
-#include "desk/fieldchecks.h"
+#include "vocabulary/codes.h"
+#include "vocabulary/fieldchecks.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,9 @@
 #include "desk/frmKassa.h"
 
-#include "data/numbers.h"
+#include "vocabulary/receiptnumber.h"
 #include "desk/deskcodes.h"
-#include "desk/fieldchecks.h"
+#include "desk/visitchecks.h"
+#include "vocabulary/codes.h"
 
 // Voiding a receipt: the mode menu, the number of the receipt to void, the F3 lookup that
 // copies that receipt onto the desk, and the question asked before a doubtful voiding is stored.

@@ -2,7 +2,8 @@
 
 #include "data/codec.h"
 #include "data/fixedtext.h"
-#include "reports/receiptrange.h"
+#include "vocabulary/characters.h"
+#include "vocabulary/receiptnumber.h"
 
 #include <QByteArrayList>
 #include <QList>
@@ -51,10 +52,7 @@ constexpr VisitField BskFields[] = {
 
 bool allDigits(QByteArrayView bytes)
 {
-    for (char c : bytes)
-        if (c < '0' || c > '9')
-            return false;
-    return !bytes.isEmpty();
+    return !bytes.isEmpty() && characters::allDigits(bytes);
 }
 
 // Writes into a buffer sized beforehand: the file is built in one piece, without growing.
@@ -190,7 +188,7 @@ QString fileNameOf(const QString& reference)
 {
     QString name;
     for (QChar c : reference)
-        if (c >= u'0' && c <= u'9')
+        if (characters::isDigit(c))
             name += c;
     return name + QStringLiteral(".ARV");
 }
@@ -202,7 +200,7 @@ Interchange build(const VisitTable& visits, int from, const QString& toText,
     out.reference = referenceNumber(toText);
     out.fileName = fileNameOf(out.reference);
 
-    const std::optional<int> to = receiptrange::value(toText);
+    const std::optional<int> to = receiptNumberInBox(toText);
     if (!to)
         return refused(out, QStringLiteral("T.o.m. är inget kvittonummer"));
     if (from < 1 || from > *to || *to > visits.upperBound())
@@ -450,7 +448,7 @@ QString checkInterchange(QByteArrayView bytes, int firstReceipt)
     // The count: digits from the left, blanks after them.
     const QByteArrayView countField = untData.first(CountWidth);
     qsizetype digits = 0;
-    while (digits < CountWidth && countField[digits] >= '0' && countField[digits] <= '9')
+    while (digits < CountWidth && characters::isDigit(countField[digits]))
         ++digits;
     const QByteArrayView countDigits = countField.first(digits);
     if (digits == 0 || countField.sliced(digits).count(' ') != CountWidth - digits)

@@ -1,12 +1,15 @@
 #include "reports/frmARV.h"
 
-#include "data/fixedtext.h"
 #include "data/settingsfile.h"
 #include "data/visitfile.h"
 #include "reports/arvfile.h"
-#include "reports/receiptrange.h"
 #include "ui/filemessages.h"
 #include "ui/layout.h"
+#include "vocabulary/characters.h"
+#include "vocabulary/fieldchecks.h"
+#include "vocabulary/messages.h"
+#include "vocabulary/receiptnumber.h"
+#include "vocabulary/receiptrange.h"
 
 using namespace Qt::StringLiterals;
 using namespace ui;
@@ -15,9 +18,8 @@ namespace {
 
 const QString FomSaknas = u"OBS! Du glömde skriva in Kvittonummer Fr.o.m.!"_s;
 const QString TomSaknas = u"OBS! Du glömde skriva in Kvittonummer T.o.m.!"_s;
-const QString Omvänt = u"OBS! Fr.o.m. kan inte vara större än T.o.m.!"_s;
-const QString EndastSiffror = u"OBS! Endast siffror får användas!"_s;
-const QString Mellanslag = u"OBS! Mellanslag är ej tillåtet!"_s;
+// The ARV export's own wording of "only digits" (the desk's boxes have two others).
+const QString SiffrorFårAnvändas = u"OBS! Endast siffror får användas!"_s;
 // The reference number is 8 digits wherever the county council reads it; a To typed with more
 // characters than that (leading zeros) would make every line that carries it too long.
 const QString FörMångaSiffror = u"OBS! Kvittonummer T.o.m. får ha högst 8 siffror!"_s;
@@ -78,7 +80,7 @@ void frmARV::Form_Activate()
         // No file is made from a copy that may be out of date.
         m_besök.clear();
         m_läsfel = läst.error;
-        dialogs().message(u"OBS! Besöksfilen kunde inte läsas!\n"_s + läst.error);
+        dialogs().message(meddelande::besöksfilenKundeInteLäsas(läst.error));
     } else {
         // Damage done since the desk's start is told now; the file's own check then refuses a
         // damaged receipt by its number.
@@ -103,8 +105,8 @@ void frmARV::RäknaAntalKvitton()
     using namespace receiptrange;
     if (!isNumber(txtFom.text()) || !isNumber(txtTom.text()))
         return;
-    const std::optional<int> from = value(txtFom.text());
-    const std::optional<int> to = value(txtTom.text());
+    const std::optional<int> from = receiptNumberInBox(txtFom.text());
+    const std::optional<int> to = receiptNumberInBox(txtTom.text());
     // A number beyond the last receipt number there can be counts no receipts at all, rather than
     // leaving the count of an earlier range on show.
     if (!from || !to) {
@@ -128,8 +130,7 @@ void frmARV::txtFom_Change()
 void frmARV::txtTom_Change()
 {
     if (!receiptrange::isNumber(txtTom.text())) {
-        dialogs().message(EndastSiffror);
-        txtTom.setFocus();
+        vägra(txtTom, SiffrorFårAnvändas);
         return;
     }
     RäknaAntalKvitton();
@@ -139,10 +140,8 @@ void frmARV::txtTom_Change()
 void frmARV::txtFom_LostFocus()
 {
     const QString& text = txtFom.text();
-    if (!receiptrange::isBlankOrEmpty(text) && !receiptrange::isNumber(text)) {
-        dialogs().message(EndastSiffror);
-        txtFom.setFocus();
-    }
+    if (!receiptrange::isBlankOrEmpty(text) && !receiptrange::isNumber(text))
+        vägra(txtFom, SiffrorFårAnvändas);
 }
 
 void frmARV::txtTom_LostFocus()
@@ -150,13 +149,10 @@ void frmARV::txtTom_LostFocus()
     const QString& text = txtTom.text();
     if (receiptrange::isBlankOrEmpty(text))
         return;
-    if (!receiptrange::isNumber(text)) {
-        dialogs().message(EndastSiffror);
-        txtTom.setFocus();
-    } else if (receiptrange::holdsBlank(text)) {
-        dialogs().message(Mellanslag);
-        txtTom.setFocus();
-    }
+    if (!receiptrange::isNumber(text))
+        vägra(txtTom, SiffrorFårAnvändas);
+    else if (characters::hasBlank(QStringView(text)))
+        vägra(txtTom, fieldchecks::text::Mellanslag);
 }
 
 // --- Creating the file ---
@@ -164,36 +160,27 @@ void frmARV::txtTom_LostFocus()
 bool frmARV::godkännIntervall(int& from, int& to)
 {
     using receiptrange::Problem;
-    auto vägra = [this](const QString& meddelande, Control& box) {
-        dialogs().message(meddelande);
-        box.setFocus();
-        return false;
-    };
-
     const receiptrange::Check range =
         receiptrange::check(txtFom.text(), txtTom.text(), m_besök.upperBound());
+    TextBox& box = range.onFromBox() ? txtFom : txtTom;
     switch (range.problem) {
     case Problem::None:
         break;
     case Problem::FromEmpty:
-        return vägra(FomSaknas, txtFom);
+        return !vägra(box, FomSaknas);
     case Problem::ToEmpty:
-        return vägra(TomSaknas, txtTom);
+        return !vägra(box, TomSaknas);
     case Problem::FromNotNumber:
-        return vägra(EndastSiffror, txtFom);
     case Problem::ToNotNumber:
-        return vägra(EndastSiffror, txtTom);
-    case Problem::Reversed:
-        return vägra(Omvänt, txtTom);
+        return !vägra(box, SiffrorFårAnvändas);
     default:
-        return vägra(receiptrange::sharedMessage(range, m_besök.upperBound()),
-                     range.onFromBox() ? static_cast<Control&>(txtFom) : txtTom);
+        return !vägra(box, receiptrange::sharedMessage(range, m_besök.upperBound()));
     }
     // The reference number is made of the To box's text, so it must be digits alone.
-    if (receiptrange::holdsBlank(txtTom.text()))
-        return vägra(Mellanslag, txtTom);
-    if (fixedtext::trimBlanks(txtTom.text()).size() > arvfile::ReferenceWidth)
-        return vägra(FörMångaSiffror, txtTom);
+    if (characters::hasBlank(QStringView(txtTom.text())))
+        return !vägra(txtTom, fieldchecks::text::Mellanslag);
+    if (characters::trimBlanks(txtTom.text()).size() > arvfile::ReferenceWidth)
+        return !vägra(txtTom, FörMångaSiffror);
     from = range.from;
     to = range.to;
     return true;

@@ -1,9 +1,12 @@
 #include "reports/frmSamlingsrakning.h"
 
 #include "data/visitfile.h"
-#include "reports/receiptrange.h"
 #include "ui/filemessages.h"
 #include "ui/layout.h"
+#include "vocabulary/characters.h"
+#include "vocabulary/fieldchecks.h"
+#include "vocabulary/messages.h"
+#include "vocabulary/receiptrange.h"
 
 #include <QStringList>
 
@@ -12,8 +15,11 @@ using namespace ui;
 
 namespace {
 
-const QString EndastSiffror = u"OBS! Endst siffror får användas!"_s;
-const QString Mellanslag = u"OBS! Mellanslag är ej tillåtet!"_s;
+// Why no totals are computed while a copy could not be read.
+QString kanInteRäknas(const QString& läsfel)
+{
+    return läsfel + u"\nSamlingsräkningen kan inte göras förrän filen går att läsa."_s;
+}
 
 // A receipt list in a message is cut after this many numbers.
 constexpr int VisadeKvitton = 20;
@@ -108,8 +114,7 @@ void frmSamlingsräkning::Form_Activate()
         // The copy that failed still holds what an earlier reading gave; totals computed from it
         // could be wrong, so none are computed until a reading succeeds.
         m_läsfel = läsning.error;
-        dialogs().message(m_läsfel + u"\nSamlingsräkningen kan inte göras förrän filen går att "
-                                     u"läsa."_s);
+        dialogs().message(kanInteRäknas(m_läsfel));
     }
 }
 
@@ -128,7 +133,7 @@ void frmSamlingsräkning::cmdAvbryt_Click()
     app().close(*this);
 }
 
-QString frmSamlingsräkning::rutfel(const QString& text)
+std::optional<QString> frmSamlingsräkning::rutfel(const QString& text)
 {
     if (receiptrange::isBlankOrEmpty(text))
         return {};
@@ -136,27 +141,21 @@ QString frmSamlingsräkning::rutfel(const QString& text)
     QString utanBlanka = text;
     utanBlanka.remove(u' ');
     if (!receiptrange::isNumber(utanBlanka))
-        return EndastSiffror;
-    if (receiptrange::holdsBlank(text))
-        return Mellanslag;
+        return fieldchecks::text::EndstSiffror;
+    if (characters::hasBlank(QStringView(text)))
+        return fieldchecks::text::Mellanslag;
     return {};
 }
 
 void frmSamlingsräkning::txtFrom_LostFocus()
 {
-    if (const QString fel = rutfel(txtFrom.text()); !fel.isEmpty()) {
-        dialogs().message(fel);
-        txtFrom.setFocus();
-    }
+    vägra(txtFrom, rutfel(txtFrom.text()));
 }
 
 // Checked at every change of the text, so a letter is refused as soon as it is typed.
 void frmSamlingsräkning::txtTom_Change()
 {
-    if (const QString fel = rutfel(txtTom.text()); !fel.isEmpty()) {
-        dialogs().message(fel);
-        txtTom.setFocus();
-    }
+    vägra(txtTom, rutfel(txtTom.text()));
 }
 
 std::optional<frmSamlingsräkning::Intervall> frmSamlingsräkning::HämtaIntervall()
@@ -167,38 +166,30 @@ std::optional<frmSamlingsräkning::Intervall> frmSamlingsräkning::HämtaInterva
     if (kontroll.ok())
         return Intervall{kontroll.from, kontroll.to};
 
-    QString text;
+    TextBox& ruta = kontroll.onFromBox() ? txtFrom : txtTom;
     switch (kontroll.problem) {
     case Problem::FromEmpty:
-        text = u"OBS! Kvittonummer Fr.o.m. saknas!"_s;
+        vägra(ruta, u"OBS! Kvittonummer Fr.o.m. saknas!"_s);
         break;
     case Problem::ToEmpty:
-        text = u"OBS! Kvittonummer T.o.m. saknas!"_s;
+        vägra(ruta, u"OBS! Kvittonummer T.o.m. saknas!"_s);
         break;
     case Problem::FromNotNumber:
-    case Problem::ToNotNumber: {
+    case Problem::ToNotNumber:
         // The box's own words for what is wrong with it.
-        const QString fel = rutfel(kontroll.onFromBox() ? txtFrom.text() : txtTom.text());
-        text = fel.isEmpty() ? EndastSiffror : fel;
-        break;
-    }
-    case Problem::Reversed:
-        text = u"OBS! Fr.o.m. kan inte vara större än T.o.m.!"_s;
+        vägra(ruta, rutfel(ruta.text()).value_or(fieldchecks::text::EndstSiffror));
         break;
     default:
-        text = receiptrange::sharedMessage(kontroll, lagrade);
+        vägra(ruta, receiptrange::sharedMessage(kontroll, lagrade));
         break;
     }
-    dialogs().message(text);
-    (kontroll.onFromBox() ? txtFrom : txtTom).setFocus();
     return std::nullopt;
 }
 
 std::optional<samlingsrakning::Summor> frmSamlingsräkning::BeräknaSummor(Intervall& intervall)
 {
     if (!m_läsfel.isEmpty()) {
-        dialogs().message(m_läsfel + u"\nSamlingsräkningen kan inte göras förrän filen går att "
-                                     u"läsa."_s);
+        dialogs().message(kanInteRäknas(m_läsfel));
         return std::nullopt;
     }
     const std::optional<Intervall> kontrollerat = HämtaIntervall();
@@ -238,13 +229,8 @@ void frmSamlingsräkning::VarnaFörOfullständiga(const samlingsrakning::Summor&
     QStringList nummer;
     for (qsizetype i = 0; i < kvitton.size() && i < VisadeKvitton; ++i)
         nummer.append(QString::number(kvitton[i]));
-    QString lista;
-    if (const qsizetype fler = kvitton.size() - nummer.size(); fler > 0)
-        lista = nummer.join(u", "_s) + u" och %1 till"_s.arg(fler);
-    else if (nummer.size() == 1)
-        lista = nummer.first();
-    else
-        lista = nummer.mid(0, nummer.size() - 1).join(u", "_s) + u" och "_s + nummer.last();
+    const qsizetype fler = kvitton.size() - nummer.size();
+    const QString lista = meddelande::uppräkning(nummer, fler > 0 ? u"%1 till"_s.arg(fler) : QString());
     dialogs().message(
         u"OBS! Kontrollera summorna innan räkningen skickas!\nKvitto nr %1 har en taxekod eller "
         u"åtgärd som saknas i Taxa.txt eller Åtgärd.txt, eller en avgift där som inte är ett tal. "

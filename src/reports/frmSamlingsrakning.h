@@ -78,8 +78,8 @@ private:
     // BeräknaSummor over the checked range: nothing when the range or the copies cannot be
     // used, or the sums do not fit (the user has been told).
     std::optional<samlingsrakning::Summor> BeräknaSummor(Intervall& intervall);
-    // The box checks: the message for a text the box refuses, or an empty text.
-    static QString rutfel(const QString& text);
+    // The box checks: the message for a text the box refuses, or nothing.
+    static std::optional<QString> rutfel(const QString& text);
     // After the totals are shown or printed: the receipts that could not be priced from the
     // code lists, once, so that nobody sends a wrong invoice unawares.
     void VarnaFörOfullständiga(const samlingsrakning::Summor& summor);

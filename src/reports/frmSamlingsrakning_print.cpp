@@ -78,13 +78,7 @@ void frmSamlingsräkning::SkrivUtSamlingsräkning()
                  + u"Kr"_s);
 
     // Nothing was written anywhere: a page that did not come out is only to be printed again.
-    const ui::PrintOutcome utfall = p.endDocument();
-    if (!utfall.ok)
-        dialogs().message(u"OBS! Samlingsräkningen kunde inte skrivas ut: "_s + utfall.error
-                          + u"\nKontrollera skrivaren och tryck på \"Skriv ut på skrivare\" igen."_s);
-    else if (!utfall.pdfPath.isEmpty())
-        dialogs().message(u"Ingen skrivare är installerad. Samlingsräkningen har sparats som\n"_s
-                              + utfall.pdfPath,
-                          ui::Buttons::Ok, ui::Icon::Information);
+    meddelaUtskrift(p.endDocument(), u"Samlingsräkningen"_s,
+                    u"Kontrollera skrivaren och tryck på \"Skriv ut på skrivare\" igen."_s);
     VarnaFörOfullständiga(*summor);
 }

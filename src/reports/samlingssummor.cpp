@@ -1,5 +1,6 @@
 #include "reports/samlingssummor.h"
 
+#include "vocabulary/codes.h"
 
 #include <QHash>
 
@@ -100,7 +101,7 @@ Summor BeräknaSummor(const VisitTable& besök, const TariffTable& taxor,
         if (!räknas(post))
             continue;
         const QByteArrayView typ = fält(post, VisitField::Registreringstyp);
-        const int tecken = typ == "1" ? 1 : typ == "2" ? -1 : 0;
+        const int tecken = typ == kod::Besök ? 1 : typ == kod::Makulering ? -1 : 0;
         bool ofullständig = false;
 
         const QByteArrayView taxekod = fält(post, VisitField::Taxekod);

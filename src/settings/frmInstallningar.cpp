@@ -1,8 +1,10 @@
 #include "settings/frmInstallningar.h"
 
 #include "data/settingsfile.h"
-#include "desk/fieldchecks.h"
 #include "ui/filemessages.h"
+#include "vocabulary/characters.h"
+#include "vocabulary/codes.h"
+#include "vocabulary/fieldchecks.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,17 +15,14 @@ namespace {
 
 using F = SettingsField;
 
-const QByteArray FörstaValet = QByteArrayLiteral("-1");
-const QByteArray AndraValet = QByteArrayLiteral("0 ");
-
 // An either/or field onto its pair: exactly "-1" selects the first option and exactly "0 " the
 // second; any other value leaves the pair as it stands.
 void visaVal(const SettingsRecord& inst, F fält, const std::array<ui::OptionButton*, 2>& par)
 {
     const QByteArray värde = inst.raw(fält);
-    if (värde == FörstaValet)
+    if (värde == kod::FörstaValet)
         par[0]->setValue(true);
-    else if (värde == AndraValet)
+    else if (värde == kod::AndraValet)
         par[1]->setValue(true);
 }
 
@@ -121,19 +120,19 @@ void frmInställningar::UppdateraInställningsFormulär()
 {
     const SettingsRecord& inst = m_program.Inställningar;
 
-    txtKombikakod.setText(fieldchecks::trimBlanks(inst.text(F::Kombikakod)));
-    txtVikKomkod.setText(fieldchecks::trimBlanks(inst.text(F::VikKomkod)));
+    txtKombikakod.setText(characters::trimBlanks(inst.text(F::Kombikakod)));
+    txtVikKomkod.setText(characters::trimBlanks(inst.text(F::VikKomkod)));
 
     // An index that is no row of its list (the code file was shortened since, or the field holds
     // no number) shows no selection.
     lstÅtgärd.setListIndex(inst.index(F::ÅtgärdIndex));
     lstTaxekod.setListIndex(inst.index(F::TaxekodIndex));
 
-    txtKlinik.setText(fieldchecks::trimBlanks(inst.text(F::Klinik)));
-    txtNamn.setText(fieldchecks::trimBlanks(inst.text(F::Namn)));
-    txtAdress.setText(fieldchecks::trimBlanks(inst.text(F::Adress)));
-    txtPostadress.setText(fieldchecks::trimBlanks(inst.text(F::Postadress)));
-    txtTelefon.setText(fieldchecks::trimBlanks(inst.text(F::Telefon)));
+    txtKlinik.setText(characters::trimBlanks(inst.text(F::Klinik)));
+    txtNamn.setText(characters::trimBlanks(inst.text(F::Namn)));
+    txtAdress.setText(characters::trimBlanks(inst.text(F::Adress)));
+    txtPostadress.setText(characters::trimBlanks(inst.text(F::Postadress)));
+    txtTelefon.setText(characters::trimBlanks(inst.text(F::Telefon)));
 
     visaVal(inst, F::Skatt, optSkatt);
     visaVal(inst, F::Yrke, optYrke);
@@ -196,24 +195,12 @@ void frmInställningar::cmdStäng_Click()
 // --- The two kombikakod boxes, checked as on the desk; a refused box keeps its text and the
 // focus, so a click elsewhere (on "S&para" too) does not happen until it is put right.
 
-namespace {
-
-void vägra(frmInställningar& form, ui::TextBox& box, const fieldchecks::Message& fel)
-{
-    if (!fel)
-        return;
-    form.dialogs().message(*fel);
-    box.setFocus();
-}
-
-} // namespace
-
 void frmInställningar::txtKombikakod_LostFocus()
 {
-    vägra(*this, txtKombikakod, fieldchecks::kombikakod(txtKombikakod.text()));
+    vägra(txtKombikakod, fieldchecks::kombikakod(txtKombikakod.text()));
 }
 
 void frmInställningar::txtVikKomkod_LostFocus()
 {
-    vägra(*this, txtVikKomkod, fieldchecks::vikKomkod(txtVikKomkod.text()));
+    vägra(txtVikKomkod, fieldchecks::vikKomkod(txtVikKomkod.text()));
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -128,6 +129,14 @@ public:
     Printer& printer() const;
     Clock& clock() const;
     Screen& screen() const;
+
+    // A refused box: shows why, if there is a refusal, and gives `fält` the focus back, so the
+    // user cannot move on until it is put right or erased. True when refused.
+    bool vägra(Control& fält, const std::optional<QString>& fel);
+    // Tells where a printed page went: nothing when it came out of the printer, the path of the
+    // PDF file when there was no printer, or why it failed followed by `efterFel`, what the user
+    // is to do about it. `vad` names the page ("Kvittot").
+    void meddelaUtskrift(const PrintOutcome& utfall, const QString& vad, const QString& efterFel);
 
 private:
     [[noreturn]] static void unknownName(QStringView name);

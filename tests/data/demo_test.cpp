@@ -1,6 +1,6 @@
 #include "data/codetables.h"
 #include "data/settingsfile.h"
-#include "desk/fieldchecks.h"
+#include "vocabulary/fieldchecks.h"
 
 #include "datatest.h"
 

@@ -1,4 +1,5 @@
-#include "data/numbers.h"
+#include "vocabulary/numbers.h"
+#include "vocabulary/receiptnumber.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The field rules of the desk, as tables: each row a text and the message it must give (or
 // none), in the order the rules are tried, so a row with two faults proves which comes first.
 
-#include "desk/fieldchecks.h"
+#include "desk/visitchecks.h"
 
 #include "data/visittable.h"
 

@@ -7,7 +7,7 @@
 
 #include "data/visitrecord.h"
 #include "desk/deskcodes.h"
-#include "desk/fieldchecks.h"
+#include "desk/visitchecks.h"
 #include "support/deskfixture.h"
 
 #include <QStringList>

@@ -7,7 +7,7 @@
 #include "data/visitdamage.h"
 #include "data/visitfile.h"
 #include "reports/arvfile.h"
-#include "reports/receiptrange.h"
+#include "vocabulary/receiptnumber.h"
 
 #include <QDir>
 #include <QFile>
@@ -181,7 +181,7 @@ QString arvBuilder(QByteArrayView bytes)
             return QStringLiteral("the file name %1 holds more than digits").arg(arv.fileName);
     if (!arv.fileName.endsWith(QStringLiteral(".ARV")))
         return QStringLiteral("the file name %1 does not end in .ARV").arg(arv.fileName);
-    const std::optional<int> to = receiptrange::value(toText);
+    const std::optional<int> to = receiptNumberInBox(toText);
     const bool stored = to && from >= 1 && from <= *to && *to <= visits.upperBound();
     if (!arv.ok()) {
         if (!arv.bytes.isEmpty())

@@ -1,7 +1,7 @@
 // The desk on real widgets, offscreen: its controls where the layout puts them, with their
 // captions, access keys and names; typing and Tab reaching the desk's checks.
 
-#include "desk/fieldchecks.h"
+#include "vocabulary/fieldchecks.h"
 #include "qtfixture.h"
 
 #include <QCheckBox>

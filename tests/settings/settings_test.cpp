@@ -4,7 +4,7 @@
 #include "settings/settings_scenario.h"
 
 #include "data/codetables.h"
-#include "desk/fieldchecks.h"
+#include "vocabulary/fieldchecks.h"
 #include "support/filesizelimit.h"
 #include "ui/keys.h"
 

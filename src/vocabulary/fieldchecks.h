@@ -1,19 +1,23 @@
 #pragma once
 
-#include "data/fixedtext.h"
-#include "data/visittable.h"
+#include "vocabulary/characters.h"
+#include "vocabulary/receiptnumber.h"
 
 #include <QString>
 #include <QStringView>
 #include <optional>
 
-// The desk's rules for the identity, code and date boxes, free of any window: each check takes
-// the box's text and gives back the message the desk shows, or nothing when the text passes.
-// The windows decide when a check runs and where the focus goes afterwards.
+// The rules for the identity, code, date and receipt-number boxes, free of any window: each check
+// takes the box's text and gives back the message the window shows, or nothing when the text
+// passes. The windows decide when a check runs and where the focus goes afterwards. The desk uses
+// them all; the settings window checks its two kombikakod boxes by the desk's rules, and the
+// collective invoice words its boxes' messages as the desk does.
 namespace fieldchecks {
 
 // The messages, character for character as the receptionists know them (the blank before "!"
-// in the referral messages and the "daum" are part of them).
+// in the referral messages are part of them). Two wordings of "only digits" stand side by side:
+// EndastSiffror for the identity and date boxes, EndstSiffror for a receipt number typed into
+// the desk's voiding box or the collective invoice's boxes.
 namespace text {
 inline const QString FörFåTecken = QStringLiteral("OBS! För få tecken!");
 inline const QString Mellanslag = QStringLiteral("OBS! Mellanslag är ej tillåtet!");
@@ -28,21 +32,14 @@ inline const QString MellanslagRemiss = QStringLiteral("OBS! Mellanslag är ej t
 inline const QString BokstavSiffraRemiss =
     QStringLiteral("OBS! Du har skrivit en bokstav där det ska vara en siffra !");
 inline const QString FelaktigKombikakod = QStringLiteral("OBS! Felaktig kombikakod!");
-inline const QString Dubblett =
-    QStringLiteral("OBS! Detta Personnummer är redan registrerat detta daum!");
 inline const QString EndstSiffror = QStringLiteral("OBS! Endst siffror får användas!");
 inline const QString KvittonummerFörStort =
-    QStringLiteral("OBS! Det högsta kvittonumret är 32767!");
-inline const QString IngetPersonnummer =
-    QStringLiteral("OBS! Du har ej skrivit in något personnummer!") + QLatin1Char('\n')
-    + QStringLiteral("Vill Du fortsätta utan Personnummer?") + QLatin1Char('"');
+    QStringLiteral("OBS! Det högsta kvittonumret är %1!").arg(LastReceiptNumber);
 } // namespace text
 
 using Message = std::optional<QString>;
 
-using fixedtext::trimBlanks;
-// Digit means 0 to 9 and nothing else (no other script's digits, no sign, no separator).
-bool isDigit(QChar c);
+using characters::trimBlanks;
 
 // The check digit of a ten-digit number d1..d9 c by the desk's weighted sum:
 // S = f(d1) + d2 + (10·d3 + d4) + 2·d3 + (10·d5 + d6) + 2·d5 + f(d7) + d8 + f(d9), with f(d) the
@@ -78,13 +75,6 @@ Message remissFrån(const QString& t);
 // check: a month 13 passes).
 Message datum(const QString& t);
 
-// The duplicate warning: how many stored visits have this personnummer (all 12 characters,
-// trailing blanks included) and this visit date (all 6), compared exactly. Only on the newest
-// receipt, the one `kvittoText` names when it is the table's last entry: browsing an old receipt
-// would otherwise find the receipt itself.
-int dubbletter(const VisitTable& besök, const QString& kvittoText, const QString& personnummer,
-               const QString& datum);
-
 // --- Receipt numbers ---
 
 // txtMakulering, the receipt to void: empty passes; digits only (a blank between digits counts
@@ -93,16 +83,8 @@ int dubbletter(const VisitTable& besök, const QString& kvittoText, const QStrin
 Message makuleratKvitto(const QString& t);
 
 // A receipt number as stored in a record's Kvittonummer: the value of the text (leading zeros and
-// surrounding blanks do not count) filled with leading "0" to 8 characters, so "05", " 5" and
-// "000000005" all store "00000005". A text that names no receipt number (empty, or anything the
-// checks refuse before a registration gets here) stores none: the empty text.
+// surrounding blanks do not count) in its stored form, so "05", " 5" and "000000005" all store
+// "00000005". A text that names no receipt number (empty, or anything the checks refuse before a
+// registration gets here) stores none: the empty text.
 QString lagratKvittonummer(const QString& t);
-
-// The question asked before a doubtful voiding is stored, or nothing when the voiding is plain:
-// `typed` is the receipt to void as the box holds it, `här` the receipt the voiding is stored
-// under, `besök` the visit table. A voiding of nothing, of a receipt that holds no visit, of a
-// voiding record, of a receipt voided already (by a record other than the one being replaced),
-// or of the receipt shown (which the voiding would overwrite) is asked about.
-Message makuleringsfråga(const QString& typed, std::optional<int> här, const VisitTable& besök);
-
 } // namespace fieldchecks

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <optional>
+#include <QStringView>
 
 // "Is this text a number": the whole text, blanks around it
 // allowed, must read as a number in the clinic's (Swedish) way of writing numbers: an optional
@@ -11,8 +11,7 @@
 // kombikakod are judged by this.
 bool isNumeric(const QString& text);
 
-// A receipt number as the desk reads it from a caption or a typed answer: a whole number in
-// decimal digits (blanks around it allowed, no sign, no decimals) that fits in 16 bits signed
-// (1..32767 for a receipt; 0 is returned as 0). Anything else gives nothing.
-std::optional<int> receiptNumber(const QString& text);
-
+// The text without the blanks and tabs around it. A number read from text may stand between
+// them: a number is judged by its characters, not by a field's blank fill, so a tab before the
+// digits still leaves a number. Everywhere else only the blank counts (characters::isBlank).
+QStringView withoutSpaceAroundNumber(QStringView text);

@@ -9,15 +9,12 @@
 namespace receiptrange {
 
 // A text is a number when, leaving aside its leading and trailing blanks, it consists of one or
-// more of the digits 0 to 9. An empty text is not a number.
+// more of the digits 0 to 9. An empty text is not a number. Its value, when it fits a receipt
+// number, is receiptNumberInBox's. A blank anywhere (characters::hasBlank) is the boxes' own
+// refusal: they refuse " 12" as well as "1 2".
 bool isNumber(const QString& text);
-// The text holds a blank anywhere (the boxes refuse " 12" as well as "1 2").
-bool holdsBlank(const QString& text);
-// The text with every blank removed is empty.
+// The text holds nothing but blanks.
 bool isBlankOrEmpty(const QString& text);
-
-// The value of a text that is a number, when it fits a 16-bit receipt number (0..32767).
-std::optional<int> value(const QString& text);
 
 // Why a range cannot be reported, checked in this order when the user asks for the report.
 enum class Problem {
@@ -26,7 +23,7 @@ enum class Problem {
     ToEmpty,        // the To box holds nothing but blanks
     FromNotNumber,  // not a number (letters, a blank inside)
     ToNotNumber,
-    FromTooLarge,   // above 32767, the last receipt number there can be
+    FromTooLarge,   // above the last receipt number there can be
     ToTooLarge,
     Reversed,       // From greater than To
     FromBelowOne,   // receipt numbers start at 1
@@ -46,7 +43,7 @@ struct Check {
 Check check(const QString& fromText, const QString& toText, int storedCount);
 
 // The messages for the problems both windows word alike (the ones beyond a box's own checks);
-// an empty text for the problems each window words itself (empty box, not a number, reversed).
+// an empty text for the problems each window words itself (an empty box, not a number).
 QString sharedMessage(const Check& check, int storedCount);
 
 } // namespace receiptrange

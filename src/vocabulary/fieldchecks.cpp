@@ -1,26 +1,18 @@
-#include "desk/fieldchecks.h"
+#include "vocabulary/fieldchecks.h"
 
-#include "data/numbers.h"
-#include "desk/deskcodes.h"
-
-#include <algorithm>
+#include "vocabulary/numbers.h"
 
 namespace fieldchecks {
 
 namespace {
 
-int digit(QChar c) { return c.unicode() - u'0'; }
+using characters::allDigits;
+using characters::hasBlank;
+
+int digit(QChar c) { return characters::digitValue(c); }
 
 // Integer part of 2.2·d, kept in integers: 2·d, plus one from 5 upwards.
 int f(int d) { return (22 * d) / 10; }
-
-bool allDigits(QStringView t)
-{
-    for (QChar c : t)
-        if (!isDigit(c))
-            return false;
-    return true;
-}
 
 // Characters `from` to `to` (1-based, inclusive) are all digits; a character the text does not
 // have is no digit.
@@ -40,11 +32,6 @@ bool presentDigitsAt(QStringView t, int from, int to)
     return !part.isEmpty() && allDigits(part);
 }
 
-bool hasBlank(QStringView t)
-{
-    return std::any_of(t.begin(), t.end(), [](QChar c) { return fixedtext::isBlank(c); });
-}
-
 // A blank among characters 1 to `upTo` (those the text has).
 bool blankAmong(QStringView t, int upTo)
 {
@@ -52,11 +39,6 @@ bool blankAmong(QStringView t, int upTo)
 }
 
 } // namespace
-
-bool isDigit(QChar c)
-{
-    return c.unicode() >= u'0' && c.unicode() <= u'9';
-}
 
 int kontrollsiffra(QStringView d)
 {
@@ -186,19 +168,6 @@ Message datum(const QString& t)
     return {};
 }
 
-int dubbletter(const VisitTable& besök, const QString& kvittoText, const QString& personnummer,
-               const QString& datum)
-{
-    const std::optional<int> kvitto = receiptNumber(kvittoText);
-    if (!kvitto || *kvitto != besök.upperBound())
-        return 0;
-    int antal = 0;
-    for (const VisitRecord& r : besök.records())
-        if (datum == r.text(VisitField::Besöksdatum) && personnummer == r.text(VisitField::IdNummer))
-            ++antal;
-    return antal;
-}
-
 Message makuleratKvitto(const QString& t)
 {
     const QString kärna = trimBlanks(t);
@@ -216,35 +185,7 @@ Message makuleratKvitto(const QString& t)
 QString lagratKvittonummer(const QString& t)
 {
     const std::optional<int> n = receiptNumber(t);
-    return n ? QStringLiteral("%1").arg(*n, 8, 10, QLatin1Char('0')) : QString();
-}
-
-Message makuleringsfråga(const QString& typed, std::optional<int> här, const VisitTable& besök)
-{
-    using namespace Qt::StringLiterals;
-    if (trimBlanks(typed).isEmpty())
-        return u"OBS! Du har ej skrivit in något kvittonummer att makulera!\n"
-               u"Vill Du fortsätta ändå?"_s;
-    const std::optional<int> n = receiptNumber(typed);
-    const QString namn = n ? QString::number(*n) : trimBlanks(typed);
-    const VisitRecord* r = n && besök.contains(*n) ? &besök[*n] : nullptr;
-    if (!r || !r->isStoredReceipt())
-        return u"OBS! Kvittonr %1 är inget registrerat besök!\nVill Du makulera det ändå?"_s.arg(namn);
-    if (här && *n == *här)
-        return u"OBS! Kvittonr %1 är det kvitto som visas och skrivs över av makuleringen!\n"
-               u"Vill Du makulera det ändå?"_s.arg(namn);
-    if (r->text(VisitField::Registreringstyp) == kod::Makulering)
-        return u"OBS! Kvittonr %1 är självt en makulering!\nVill Du makulera det ändå?"_s.arg(namn);
-    for (int k = 1; k <= besök.upperBound(); ++k) {
-        if (här && k == *här)
-            continue;
-        const VisitRecord& v = besök[k];
-        if (v.text(VisitField::Registreringstyp) == kod::Makulering
-            && receiptNumber(v.text(VisitField::Kvittonummer)) == n)
-            return u"OBS! Kvittonr %1 är redan makulerat med kvittonr %2!\n"
-                   u"Vill Du makulera det igen?"_s.arg(namn).arg(k);
-    }
-    return {};
+    return n ? storedReceiptNumber(*n) : QString();
 }
 
 } // namespace fieldchecks

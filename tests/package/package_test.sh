@@ -2,8 +2,9 @@
 # package_test.sh BUILD_DIR VERSION [DEB]: the Debian package as a clinic gets it. Builds it from
 # BUILD_DIR (or takes DEB), checks its name, dependencies and files and lintian's verdict, unpacks
 # it into a temporary root and runs its launcher there: first every argument and folder case on a
-# stand-in program, then the real desk on a virtual display, which must come up titled by the
-# profession and must not be replaced by a second start while it runs.
+# stand-in program, then the real program on a virtual display: on a folder without code lists it
+# must say so in its own message box; on the demo clinic the desk must come up titled by the
+# profession, and a second start while it runs must leave it in place and say so in a box.
 # Exit 77 (skipped) where dpkg-deb, cpack, Xvfb or xdotool is missing.
 set -uo pipefail
 
@@ -59,11 +60,15 @@ else
 fi
 
 # --- The launcher's cases, on a copy of the unpacked root whose program is a stand-in that only
-# notes where it was started, so that every case ends at once.
+# notes which copy was started where, so that every case ends at once.
 fake=$work/fake
 cp -a "$root" "$fake"
-# shellcheck disable=SC2016 # the stand-in's own expansions
-printf '#!/bin/sh\necho started >"$(dirname "$0")/started"\n' >"$fake/usr/lib/kassa/kassa"
+# shellcheck disable=SC2016 # the stand-ins' own expansions
+standin='#!/bin/sh\necho %s >"$(dirname "$0")/started"\n'
+# shellcheck disable=SC2059 # the format is the stand-in
+printf "$standin" installed >"$fake/usr/lib/kassa/kassa"
+# shellcheck disable=SC2059
+older=$(printf "$standin" older)
 home=$work/home clinic=$work/clinic
 demo=$root/usr/share/kassa/demo
 # A copy that runs: a process whose program is called kassa, named in the lock file.
@@ -78,23 +83,25 @@ setup_none() { :; }
 setup_data() { # a clinic that has worked: its own files and an older program
     mkdir -p "$clinic"
     for file in PatBesök.Dat Inställn.txt Taxa.txt Åtgärd.txt; do echo "clinic's $file" >"$clinic/$file"; done
-    echo "older program" >"$clinic/kassa"
+    echo "$older" >"$clinic/kassa" && chmod +x "$clinic/kassa"
 }
 setup_taxa_only() { mkdir -p "$clinic"; cp "$demo/Taxa.txt" "$clinic/"; }
 setup_running() { setup_data; printf '%s\nkassa\n%s\n' "$live" "$(hostname)" >"$clinic/Kassa.lck"; }
+setup_running_gone() { setup_running; rm "$clinic/kassa"; }
 setup_stale() { setup_data; printf '%s\nkassa\n%s\n' "$gone" "$(hostname)" >"$clinic/Kassa.lck"; }
 setup_other() { setup_data; printf '%s\nkassa\n%s\n' "$$" "$(hostname)" >"$clinic/Kassa.lck"; }
 
-# case | setup | arguments | status | message | folder | started | program afterwards | files
+# case | setup | arguments | status | message | folder | copy started | program afterwards | files
 cases=(
-    "new default folder|none||1|saknar Taxa.txt och Åtgärd.txt|$home/Kassa|no|none|"
-    "new folder, demo|none|--demo $clinic|0||$clinic|yes|installed|demo"
-    "folder with data, demo|data|--demo $clinic|0||$clinic|yes|installed|clinic"
-    "folder with data|data|$clinic|0||$clinic|yes|installed|clinic"
-    "Åtgärd.txt missing|taxa_only|$clinic|1|saknar Åtgärd.txt\\.|$clinic|no|none|"
-    "running copy|running|$clinic|1|redan igång|$clinic|no|older|clinic"
-    "lock of a copy that ended|stale|$clinic|0||$clinic|yes|installed|clinic"
-    "lock naming another program|other|$clinic|0||$clinic|yes|installed|clinic"
+    "new default folder|none||0|saknar Taxa.txt och Åtgärd.txt|$home/Kassa|installed|installed|"
+    "new folder, demo|none|--demo $clinic|0||$clinic|installed|installed|demo"
+    "folder with data, demo|data|--demo $clinic|0||$clinic|installed|installed|clinic"
+    "folder with data|data|$clinic|0||$clinic|installed|installed|clinic"
+    "Åtgärd.txt missing|taxa_only|$clinic|0|saknar Åtgärd.txt\\.|$clinic|installed|installed|"
+    "running copy|running|$clinic|0|redan igång|$clinic|older|older|clinic"
+    "running copy gone from the folder|running_gone|$clinic|1|redan igång|$clinic|no|none|clinic"
+    "lock of a copy that ended|stale|$clinic|0||$clinic|installed|installed|clinic"
+    "lock naming another program|other|$clinic|0||$clinic|installed|installed|clinic"
     "unknown option|none|--bogus|2|^Användning: kassa-klinik|$home/Kassa|absent||"
     "two folders|none|$clinic $work/second|2|^Användning: kassa-klinik|$clinic|absent||"
     "--demo twice|none|--demo --demo|2|^Användning: kassa-klinik|$home/Kassa|absent||"
@@ -115,11 +122,15 @@ for row in "${cases[@]}"; do
         continue
     fi
     [[ -d $folder ]] || fail "$name: no folder $folder"
-    if [[ $started == yes && ! -e $folder/started ]]; then fail "$name: the program was not started"; fi
-    if [[ $started == no && -e $folder/started ]]; then fail "$name: the program was started"; fi
+    if [[ $started == no ]]; then
+        [[ ! -e $folder/started ]] || fail "$name: the program was started"
+    else
+        [[ $(cat "$folder/started" 2>/dev/null) == "$started" ]] ||
+            fail "$name: the $started program was not started"
+    fi
     case $program in
     installed) cmp -s "$fake/usr/lib/kassa/kassa" "$folder/kassa" || fail "$name: the program not copied" ;;
-    older) [[ $(cat "$folder/kassa") == "older program" ]] || fail "$name: the running program replaced" ;;
+    older) [[ $(cat "$folder/kassa") == "$older" ]] || fail "$name: the running program replaced" ;;
     none) [[ ! -e $folder/kassa ]] || fail "$name: a program copied" ;;
     esac
     for file in PatBesök.Dat Inställn.txt Taxa.txt Åtgärd.txt; do
@@ -145,6 +156,36 @@ export DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
 xdotool getdisplaygeometry >/dev/null 2>&1 ||
     { echo "FAIL: no virtual display ($DISPLAY): $(cat "$work/xvfb.log")"; exit 1; }
 chmod 700 "$work"
+
+# message_box NAME PID: the program started as PID shows a message box and, answered, ends with
+# status 1; its box is found by the process that owns it.
+message_box() {
+    local name=$1 pid=$2 box='' got
+    for _ in $(seq 300); do
+        box=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+        [[ -n $box ]] && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [[ -z $box ]]; then
+        fail "$name: no message box"
+        kill "$pid" 2>/dev/null
+    else
+        # No window manager on the display: the box is given the focus by hand.
+        xdotool windowfocus "$box" key Return
+    fi
+    wait "$pid"
+    got=$?
+    [[ $got == 1 ]] || fail "$name: exit status $got, not 1"
+}
+
+# A folder without code lists: the desk's own message names the missing list and it ends.
+HOME=$home "$root/usr/bin/kassa-klinik" "$work/empty" >"$work/empty.log" 2>&1 &
+pids+=($!)
+message_box "folder without code lists" $!
+grep -q "saknar Taxa.txt och Åtgärd.txt" "$work/empty.log" || fail "without code lists said \"$(cat "$work/empty.log")\""
+cmp -s "$root/usr/lib/kassa/kassa" "$work/empty/kassa" || fail "without code lists: the program not copied"
+
 title="Kassaprogram för Läkare Ver $version"
 HOME=$home "$root/usr/bin/kassa-klinik" --demo "$clinic" >"$work/desk.log" 2>&1 &
 desk=$!
@@ -160,15 +201,16 @@ if [[ -z $window ]]; then
     fail "the desk did not come up titled \"$title\": $(cat "$work/desk.log")"
 else
     [[ $(xdotool getwindowname "$window") == "$title" ]] || fail "the desk titled $(xdotool getwindowname "$window")"
-    # A newer package installed while the desk runs: the second start must leave the running copy.
+    # A newer package installed while the desk runs: the second start must leave the running copy
+    # and start it, which finds the folder locked, says so and ends, changing nothing there.
     echo "newer" >>"$root/usr/lib/kassa/kassa"
-    before=$(stat -c %i:%s "$clinic/kassa")
-    # Bounded: a launcher that started a second copy would leave it showing its message.
-    HOME=$home timeout 20 "$root/usr/bin/kassa-klinik" "$clinic" >"$work/second.log" 2>&1
-    got=$?
-    [[ $got == 1 ]] || fail "second start: exit status $got"
+    folder_state() { (cd "$clinic" && stat -c '%n %i %s %Y' -- * && cat -- *.txt *.Dat *.lck | md5sum); }
+    before=$(folder_state)
+    HOME=$home "$root/usr/bin/kassa-klinik" "$clinic" >"$work/second.log" 2>&1 &
+    pids+=($!)
+    message_box "second start" $!
     grep -q "redan igång" "$work/second.log" || fail "second start said \"$(cat "$work/second.log")\""
-    [[ $(stat -c %i:%s "$clinic/kassa") == "$before" ]] || fail "second start replaced the running copy"
+    [[ $(folder_state) == "$before" ]] || fail "second start changed the folder: $(folder_state)"
     kill -0 "$desk" 2>/dev/null || fail "the first desk ended"
 fi
 

@@ -4,7 +4,6 @@
 #include "data/fileerrors.h"
 #include "data/regularfile.h"
 #include "vocabulary/characters.h"
-#include "vocabulary/messages.h"
 
 #include <QFile>
 
@@ -49,16 +48,6 @@ std::pair<CodeColumn, CodeColumn> columns(const QByteArray& bytes, const Layout&
     const int rows = codetables::entryCount(bytes.size(), layout.width);
     return {CodeColumn(bytes, layout.width, 0, layout.codeWidth, rows),
             CodeColumn(bytes, layout.width, layout.codeWidth, layout.secondWidth, rows)};
-}
-
-// A code as the message shows it: control characters, which a message box cannot show, as "?".
-QString shownCode(const QString& code)
-{
-    QString shown = code;
-    for (QChar& c : shown)
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
-            c = u'?';
-    return shown;
 }
 
 // The last of rows 0 .. `last` (each `stride` bytes from the one before, starting at `first`)
@@ -262,33 +251,6 @@ QList<int> rowsWithoutAmount(const CodeColumn& amounts)
         if (!kronor(amounts.bytes(i)))
             rows.append(int(i));
     return rows;
-}
-
-QString amountWarning(const QDir& folder, CodeList list, const CodeColumn& codes,
-                      const QList<int>& rows)
-{
-    if (rows.isEmpty())
-        return {};
-    constexpr int Named = 20;
-    const bool tariff = list == CodeList::Tariff;
-    QStringList named;
-    for (qsizetype k = 0; k < rows.size() && k < Named; ++k)
-        named.append(u"rad %1 (%2 \"%3\")"_s.arg(rows[k] + 1)
-                         .arg(tariff ? u"taxekod"_s : u"åtgärd"_s, shownCode(codes.at(rows[k]))));
-    const qsizetype more = rows.size() - named.size();
-    const QString which = meddelande::uppräkning(
-        named, more <= 0 ? QString() : more == 1 ? u"1 rad till"_s : u"%1 rader till"_s.arg(more));
-
-    const bool one = rows.size() == 1;
-    const QString what = tariff ? (one ? u"en patientavgift som inte är ett tal"_s
-                                       : u"patientavgifter som inte är tal"_s)
-                                : (one ? u"ett belopp som inte är ett tal"_s
-                                       : u"belopp som inte är tal"_s);
-    const QString use = tariff ? u"Avgiften tas som den står i filen när taxekoden väljs."_s
-                               : u"Beloppet tas som det står i filen när åtgärden väljs."_s;
-    return u"OBS! Filen %1 i mappen %2 har %3: %4.\n%5 Rätta filen så att varje %6 är ett helt antal kronor."_s
-        .arg(fileName(list), folderName(folder), what, which, use,
-             tariff ? u"avgift"_s : u"belopp"_s);
 }
 
 } // namespace codetables

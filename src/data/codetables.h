@@ -102,12 +102,8 @@ int findCode(const CodeColumn& codes, const QString& code, int current);
 std::optional<int> kronor(QByteArrayView value);
 
 // The rows (0-based) whose fee or amount is not a fee by that rule. Such a row is still used as
-// it stands on the desk; the clinic is told at start-up, and the invoice counts it as 0.
+// it stands on the desk; the clinic is told at start-up (the window layer's filemessages says
+// how), and the invoice counts it as 0.
 QList<int> rowsWithoutAmount(const CodeColumn& amounts);
-
-// The warning for those rows, naming the file, its folder and the rows (the first 20 with
-// their codes, then how many more); empty when there are none.
-QString amountWarning(const QDir& folder, CodeList list, const CodeColumn& codes,
-                      const QList<int>& rows);
 
 } // namespace codetables

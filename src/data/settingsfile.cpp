@@ -2,8 +2,7 @@
 
 #include "data/codec.h"
 #include "data/fileerrors.h"
-#include "data/filesave.h"
-#include "data/regularfile.h"
+#include "data/recordfile.h"
 
 #include <QFile>
 #include <QStringList>
@@ -20,12 +19,11 @@ constexpr qsizetype LästaByte = SettingsRecord::Size + 3;
 FileResult läs(const QDir& folder, SettingsRecord& record, Inläsning& inläsning, bool förstaStart)
 {
     inläsning = {};
-    const QString path = folder.filePath(fileName());
     QFile file;
-    const int why = openRegularFile(file, path);
-    if (why == ENOENT) {
-        if (const QString target = missingLinkTarget(path); !target.isEmpty())
-            return fileerrors::missingLinkTarget(path, target);
+    bool missing = false;
+    if (FileResult opened = recordfile::open(folder, fileName(), file, missing); !opened)
+        return opened;
+    if (missing) {
         if (!förstaStart) {
             inläsning.saknas = true;
             return FileResult::success();
@@ -39,15 +37,12 @@ FileResult läs(const QDir& folder, SettingsRecord& record, Inläsning& inläsni
         return FileResult::success();
     }
 
-    // Only a regular file is opened: a named pipe in its place would hold up the desk for good.
-    if (why != 0)
-        return fileerrors::readFailure(fileName(), path, why);
     // Only the first 194 characters count; what follows is read only as far as it tells whether
     // the line ends as it should, so there is no point reading more of a long file.
     errno = 0;
     const QByteArray bytes = file.read(LästaByte);
     if (bytes.size() < LästaByte && file.error() != QFileDevice::NoError)
-        return fileerrors::readFailure(fileName(), path, errno);
+        return fileerrors::readFailure(fileName(), folder.filePath(fileName()), errno);
     record = SettingsRecord::fromBytes(bytes.first(qMin(bytes.size(), qsizetype(SettingsRecord::Size))));
     inläsning.skada = GranskaInställningsbytes(bytes);
     return FileResult::success();
@@ -76,7 +71,7 @@ FileResult SparaInställningsFil(const QDir& folder, const SettingsRecord& recor
 {
     QByteArray bytes = record.bytes().toByteArray();
     bytes += "\r\n";
-    return saveFileAtomically(folder.filePath(fileName()), bytes, observer);
+    return recordfile::save(folder, fileName(), bytes, observer);
 }
 
 QString GranskaInställningsbytes(QByteArrayView bytes)

@@ -14,52 +14,6 @@ namespace visitfile {
 
 namespace {
 
-// "3, 7-9, 12": runs of receipts as ranges; a long list ends with how many there are in all,
-// so that a file of zeros does not give a message of thirty thousand numbers.
-QString receiptList(const QList<int>& receipts)
-{
-    constexpr int MostRuns = 12;
-    QStringList runs;
-    qsizetype i = 0;
-    while (i < receipts.size() && runs.size() < MostRuns) {
-        qsizetype j = i;
-        while (j + 1 < receipts.size() && receipts[j + 1] == receipts[j] + 1)
-            ++j;
-        runs += j == i ? QString::number(receipts[i])
-                       : QStringLiteral("%1-%2").arg(receipts[i]).arg(receipts[j]);
-        i = j + 1;
-    }
-    QString text = runs.join(QStringLiteral(", "));
-    if (i < receipts.size())
-        text += QStringLiteral(" med flera, %1 kvitton i allt").arg(receipts.size());
-    return text;
-}
-
-QString warningText(const Skada& skada, const QString& kopia)
-{
-    QString text = QStringLiteral("OBS! Besöksfilen %1 är skadad!\n").arg(fileName());
-    if (!skada.nollteckenKvitton.isEmpty())
-        text += QStringLiteral("%1 %2 innehåller nolltecken.\n")
-                    .arg(skada.nollteckenKvitton.size() == 1 ? QStringLiteral("Kvitto")
-                                                             : QStringLiteral("Kvittona"),
-                         receiptList(skada.nollteckenKvitton));
-    if (!skada.odefinieradeKvitton.isEmpty())
-        text += QStringLiteral("%1 %2 innehåller tecken som inte finns i Windows-1252.\n")
-                    .arg(skada.odefinieradeKvitton.size() == 1 ? QStringLiteral("Kvitto")
-                                                                : QStringLiteral("Kvittona"),
-                         receiptList(skada.odefinieradeKvitton));
-    if (skada.avklipptKvitto != 0)
-        text += QStringLiteral("Kvitto %1 är avklippt: filen har bara %2 av dess %3 tecken, och "
-                               "nästa registrering skriver över dem.\n")
-                    .arg(skada.avklipptKvitto)
-                    .arg(skada.avklipptaByte)
-                    .arg(VisitRecord::Size);
-    text += QStringLiteral("En kopia av hela filen har sparats som %1 i samma mapp. Kontrollera "
-                           "kvittona och registrera dem på nytt vid behov.")
-                .arg(kopia);
-    return text;
-}
-
 QByteArray readAllBytes(const QString& path)
 {
     QFile file(path);
@@ -109,9 +63,9 @@ Skada GranskaBesöksbytes(const QByteArray& bytes)
     return skada;
 }
 
-FileResult GranskaBesöksFil(const QDir& folder, const QString& stämpel, QString& varning)
+FileResult GranskaBesöksFil(const QDir& folder, const QString& stämpel, Granskning& granskning)
 {
-    varning.clear();
+    granskning = {};
     const QString path = folder.filePath(fileName());
     QFile file;
     if (const int why = openRegularFile(file, path)) {
@@ -124,8 +78,8 @@ FileResult GranskaBesöksFil(const QDir& folder, const QString& stämpel, QStrin
     const QByteArray bytes = file.readAll();
     if (bytes.size() != file.size())
         return fileerrors::readFailure(fileName(), path, errno);
-    const Skada skada = GranskaBesöksbytes(bytes);
-    if (!skada.finns())
+    granskning.skada = GranskaBesöksbytes(bytes);
+    if (!granskning.skada.finns())
         return FileResult::success();
 
     QString kopia = existingCopy(folder, bytes);
@@ -135,13 +89,9 @@ FileResult GranskaBesöksFil(const QDir& folder, const QString& stämpel, QStrin
         for (int n = 2; folder.exists(kopia); ++n)
             kopia = base + QStringLiteral("-%1").arg(n);
         if (FileResult kept = saveFileAtomically(folder.filePath(kopia), bytes); !kept)
-            return FileResult::failure(
-                QStringLiteral("Besöksfilen %1 är skadad, och en kopia av den kunde inte sparas "
-                               "innan kassan skriver i den. %2 Frigör utrymme eller kontrollera "
-                               "mappens behörighet och starta programmet igen.")
-                    .arg(fileName(), kept.error));
+            return kept;
     }
-    varning = warningText(skada, kopia);
+    granskning.kopia = kopia;
     return FileResult::success();
 }
 

@@ -31,11 +31,19 @@ struct Skada {
 // The damage in the bytes of a visit file.
 Skada GranskaBesöksbytes(const QByteArray& bytes);
 
+// What a look at the file found: the damage, and the name of the copy kept of the whole file.
+struct Granskning {
+    Skada skada;
+    QString kopia; // empty while no copy is kept
+};
+
 // Looks the file over; when it is damaged, keeps a copy of the whole file beside it named
 // "PatBesök.Dat.skadad-<stämpel>" (the desk stamps it with the date and time, "yymmdd-hhmm"),
-// unless an identical copy is there already, and sets `varning` to a message naming the file,
-// the damaged receipts and the copy. A whole file leaves `varning` empty. An error (the file
-// cannot be read, the copy cannot be written) means the damaged bytes are not safe yet.
-FileResult GranskaBesöksFil(const QDir& folder, const QString& stämpel, QString& varning);
+// unless an identical copy is there already, and says so in `granskning`. A missing file is no
+// damage. An error means the damaged bytes are not safe yet: either the file cannot be read
+// (`granskning.skada` then finds nothing) or the copy cannot be written (the damage is filled in,
+// `kopia` is empty, and the error is the save's). The windows tell the receptionist
+// (filemessages.h).
+FileResult GranskaBesöksFil(const QDir& folder, const QString& stämpel, Granskning& granskning);
 
 } // namespace visitfile

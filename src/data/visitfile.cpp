@@ -1,7 +1,7 @@
 #include "data/visitfile.h"
 
 #include "data/fileerrors.h"
-#include "data/filesave.h"
+#include "data/recordfile.h"
 #include "data/regularfile.h"
 
 #include <QFile>
@@ -51,24 +51,6 @@ FileResult tooManyToSave(qint64 records)
             .arg(VisitTable::MaxRecords));
 }
 
-// Reads exactly `size` bytes from the current position into `into`.
-bool readExactly(QFile& file, char* into, qint64 size)
-{
-    while (size > 0) {
-        errno = 0;
-        const qint64 got = file.read(into, size);
-        if (got <= 0) {
-            // A file that shrank under us stops with no errno; call it a read fault all the same.
-            if (errno == 0)
-                errno = EIO;
-            return false;
-        }
-        into += got;
-        size -= got;
-    }
-    return true;
-}
-
 } // namespace
 
 QString fileName()
@@ -78,16 +60,13 @@ QString fileName()
 
 FileResult HämtaBesöksFil(const QDir& folder, VisitTable& table)
 {
-    const QString path = folder.filePath(fileName());
     QFile file;
-    if (const int why = openRegularFile(file, path)) {
-        if (why != ENOENT)
-            return readFailure(path, why);
-        // Not a first start: the visits are behind a link whose folder is not there.
-        if (const QString target = missingLinkTarget(path); !target.isEmpty())
-            return fileerrors::missingLinkTarget(path, target);
+    bool missing = false;
+    if (FileResult opened = recordfile::open(folder, fileName(), file, missing); !opened)
+        return opened;
+    if (missing) {
         // A first start: the first receipt registered will be number 1.
-        if (FileResult created = createEmpty(path); !created)
+        if (FileResult created = createEmpty(folder.filePath(fileName())); !created)
             return created;
         table.clear();
         return FileResult::success();
@@ -99,8 +78,9 @@ FileResult HämtaBesöksFil(const QDir& folder, VisitTable& table)
 
     // The records go straight into the table's storage: a record is its 95 bytes.
     QList<VisitRecord> records(count);
-    if (!readExactly(file, reinterpret_cast<char*>(records.data()), count * VisitRecord::Size))
-        return readFailure(path, errno);
+    if (!recordfile::readExactly(file, reinterpret_cast<char*>(records.data()),
+                                 count * VisitRecord::Size))
+        return readFailure(folder.filePath(fileName()), errno);
     table.records() = std::move(records);
     return FileResult::success();
 }
@@ -126,7 +106,7 @@ FileResult SparaBesöksFil(const QDir& folder, const VisitTable& table, SaveObse
             if ((oldSize / VisitRecord::Size) > VisitTable::MaxRecords)
                 return tooManyToSave(oldSize / VisitRecord::Size);
             tail.resize(oldSize - tableBytes);
-            if (!old.seek(tableBytes) || !readExactly(old, tail.data(), tail.size()))
+            if (!old.seek(tableBytes) || !recordfile::readExactly(old, tail.data(), tail.size()))
                 return readFailure(path, errno);
         }
         old.close();
@@ -137,7 +117,7 @@ FileResult SparaBesöksFil(const QDir& folder, const VisitTable& table, SaveObse
         std::memcpy(bytes.data(), table.records().constData(), size_t(tableBytes));
     if (!tail.isEmpty())
         std::memcpy(bytes.data() + tableBytes, tail.constData(), size_t(tail.size()));
-    return saveFileAtomically(path, bytes, observer);
+    return recordfile::save(folder, fileName(), bytes, observer);
 }
 
 } // namespace visitfile

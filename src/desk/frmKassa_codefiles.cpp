@@ -1,5 +1,7 @@
 #include "desk/frmKassa.h"
 
+#include "ui/filemessages.h"
+
 // The desk's readings of Taxa.txt and Åtgärd.txt. A receipt is shown with the code files as
 // they are on disk now, so every display and activation reads both files again; most readings
 // find the bytes the desk already has, and then the table it has stays in use.
@@ -39,7 +41,7 @@ FileResult frmKassa::HämtaKodfiler()
     lstÅtgärd.addItems(m_åtgärder.Åtgärd.toList());
 
     const auto varna = [this](CodeList list, const CodeColumn& codes, const CodeColumn& amounts) {
-        const QString warning = codetables::amountWarning(
+        const QString warning = filemessages::beloppsvarning(
             m_program.folder, list, codes, codetables::rowsWithoutAmount(amounts));
         if (!warning.isEmpty())
             dialogs().message(warning);

@@ -2,7 +2,6 @@
 
 #include "vocabulary/receiptnumber.h"
 #include "data/settingsfile.h"
-#include "data/visitdamage.h"
 #include "data/visitfile.h"
 #include "ui/filemessages.h"
 #include "ui/services.h"
@@ -35,7 +34,7 @@ void frmKassa::Form_Load()
         return avbryt(read);
     // A damaged file is kept aside before the first registration can write over it.
     QString skadad;
-    if (const FileResult granskad = visitfile::GranskaBesöksFil(
+    if (const FileResult granskad = filemessages::granskaBesöksfil(
             m_program.folder, clock().yymmdd() + u'-' + clock().hhmm(), skadad);
         !granskad)
         return avbryt(granskad);

@@ -1,4 +1,5 @@
 #include "data/codetables.h"
+#include "ui/filemessages.h"
 
 #include "datatest.h"
 
@@ -180,7 +181,7 @@ TEST(CodeTables, TheAmountWarningNamesFileFolderAndRows)
         const TariffTable t = codetables::tariffTable(bytes);
         const ProcedureTable p = codetables::procedureTable(bytes);
         const CodeColumn& codes = tariff ? t.Taxekod : p.Åtgärd;
-        return codetables::amountWarning(
+        return filemessages::beloppsvarning(
             folder, list, codes,
             codetables::rowsWithoutAmount(tariff ? t.Patientavgift : p.Åtgärdsbelopp));
     };

@@ -7,6 +7,7 @@
 #include "data/programlock.h"
 #include "data/visitdamage.h"
 #include "data/visitfile.h"
+#include "ui/filemessages.h"
 
 #include "datatest.h"
 
@@ -154,7 +155,7 @@ protected:
                 << "kill " << kills << ": neither the old nor the new file after registration " << done;
         }
         QString warning;
-        ASSERT_TRUE(visitfile::GranskaBesöksFil(folder(), QStringLiteral("x"), warning));
+        ASSERT_TRUE(filemessages::granskaBesöksfil(folder(), QStringLiteral("x"), warning));
         ASSERT_TRUE(warning.isEmpty()) << warning.toStdString();
     }
 };

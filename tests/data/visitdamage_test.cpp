@@ -1,5 +1,6 @@
 #include "data/visitdamage.h"
 #include "data/visitfile.h"
+#include "ui/filemessages.h"
 
 #include "datatest.h"
 
@@ -56,12 +57,12 @@ TEST_F(VisitDamageFile, TheCopyIsKeptOnceAndTheListStaysShort)
     write(QStringLiteral("PatBesök.Dat"), zeros);
     ASSERT_TRUE(folder().mkdir(QStringLiteral("PatBesök.Dat.skadad-261209-0930")));
     QString warning;
-    ASSERT_TRUE(visitfile::GranskaBesöksFil(folder(), QStringLiteral("261209-0930"), warning));
+    ASSERT_TRUE(filemessages::granskaBesöksfil(folder(), QStringLiteral("261209-0930"), warning));
     EXPECT_EQ(warning, QStringLiteral("OBS! Besöksfilen PatBesök.Dat är skadad!\nKvittona 1-40 innehåller "
                                       "nolltecken.\nEn kopia av hela filen har sparats som "
                                       "PatBesök.Dat.skadad-261209-0930-2 i samma mapp. Kontrollera "
                                       "kvittona och registrera dem på nytt vid behov."));
-    ASSERT_TRUE(visitfile::GranskaBesöksFil(folder(), QStringLiteral("261210-0800"), warning));
+    ASSERT_TRUE(filemessages::granskaBesöksfil(folder(), QStringLiteral("261210-0800"), warning));
     EXPECT_TRUE(warning.contains(QStringLiteral("PatBesök.Dat.skadad-261209-0930-2 i samma mapp")));
     EXPECT_EQ(files(), (QStringList{"PatBesök.Dat", "PatBesök.Dat.skadad-261209-0930",
                                     "PatBesök.Dat.skadad-261209-0930-2"}));
@@ -72,7 +73,7 @@ TEST_F(VisitDamageFile, TheCopyIsKeptOnceAndTheListStaysShort)
     for (int k = 0; k < 26; k += 2)
         every[k * 95 + 50] = '\0';
     write(QStringLiteral("PatBesök.Dat"), every);
-    ASSERT_TRUE(visitfile::GranskaBesöksFil(folder(), QStringLiteral("261210-0800"), warning));
+    ASSERT_TRUE(filemessages::granskaBesöksfil(folder(), QStringLiteral("261210-0800"), warning));
     EXPECT_TRUE(warning.contains(QStringLiteral("Kvittona 1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23 med "
                                                 "flera, 13 kvitton i allt innehåller nolltecken.")))
         << warning.toStdString();
@@ -80,7 +81,7 @@ TEST_F(VisitDamageFile, TheCopyIsKeptOnceAndTheListStaysShort)
     // A whole file: no word, no copy.
     write(QStringLiteral("PatBesök.Dat"), records(5));
     const QStringList before = files();
-    ASSERT_TRUE(visitfile::GranskaBesöksFil(folder(), QStringLiteral("261211-0800"), warning));
+    ASSERT_TRUE(filemessages::granskaBesöksfil(folder(), QStringLiteral("261211-0800"), warning));
     EXPECT_TRUE(warning.isEmpty());
     EXPECT_EQ(files(), before);
 }

@@ -149,12 +149,6 @@ FileResult writeWhole(QIODevice& device, const QByteArray& bytes, const QString&
 
 FileResult saveFileAtomically(const QString& path, const QByteArray& bytes, SaveObserver* observer)
 {
-    return saveFileAtomically(path, bytes, writeWhole, observer);
-}
-
-FileResult saveFileAtomically(const QString& path, const QByteArray& bytes, const WriteStep& write,
-                              SaveObserver* observer)
-{
     const QFileInfo info(path);
     const QString displayName = info.fileName();
     if (info.isDir())
@@ -191,7 +185,7 @@ FileResult saveFileAtomically(const QString& path, const QByteArray& bytes, cons
         if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
             return fail(EIO);
         TemporaryDevice temporary(file, observer);
-        if (FileResult written = write(temporary, bytes, displayName); !written) {
+        if (FileResult written = writeWhole(temporary, bytes, displayName); !written) {
             ::close(fd);
             ::unlink(encoded(temporaryPath).constData());
             return written;

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
-#include <functional>
 
 // Atomic replacement of a whole file: the bytes go to a temporary file beside it, which is
 // written, flushed, synced once and renamed over the old one only when every byte was written;
@@ -41,13 +40,6 @@ public:
 };
 
 FileResult saveFileAtomically(const QString& path, const QByteArray& bytes,
-                              SaveObserver* observer = nullptr);
-
-// The same with the write step supplied by the caller (normally writeWhole), so that a device
-// failing part-way can be put between the save and its temporary file in a test.
-using WriteStep = std::function<FileResult(QIODevice& temporary, const QByteArray& bytes,
-                                           const QString& displayName)>;
-FileResult saveFileAtomically(const QString& path, const QByteArray& bytes, const WriteStep& write,
                               SaveObserver* observer = nullptr);
 
 // The write step on its own, so a device that fails part-way can be tested: every byte

@@ -9,8 +9,9 @@
 // and the settings record.
 struct Program {
     QDir folder;
-    // Watches every save of the visit file the desk makes; none in the running program. A test
-    // puts one here to make a step of the save fail, or to stop the process after it.
+    // Watches every save the windows make (the visit file, the settings, the ARV file); none in
+    // the running program. A test puts one here to make a step of a save fail, cut a write short
+    // as a full disk does, or stop the process after a step.
     SaveObserver* saveObserver = nullptr;
     SettingsRecord Inställningar;
 };

@@ -7,7 +7,6 @@
 #include "ui/form.h"
 
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <functional>
 #include <optional>
@@ -48,6 +47,8 @@ public:
     bool startFailed() const { return m_startFailed; }
 
     // --- State (read by tests and by the other windows) ---
+    // The receipt the desk shows and registers under; none before the first activation.
+    std::optional<int> kvitto() const { return m_kvitto; }
     const Program& program() const { return m_program; }
     const VisitTable& besök() const { return m_besök; }
     const TariffTable& taxor() const { return m_taxor; }
@@ -125,20 +126,31 @@ public:
     ui::MenuItem& mnuGåTill = namedMenu(u"mnuGåTill");
 
 private:
+    // One reading of Taxa.txt and Åtgärd.txt: each file's bytes, or its error until told.
+    struct Kodläsning {
+        QByteArray taxor, åtgärder;
+        std::optional<FileResult> taxfel, åtgärdsfel;
+    };
+
     // --- Start-up and new receipts (frmKassa_startup.cpp) ---
     void UppdateraKassaFormulär();
-    void SkapaNyPost();
+    void SkapaNyPost(Kodläsning* koder = nullptr);
     void GåTillNästaKvitto();
 
     // --- Display and browsing (frmKassa_display.cpp) ---
-    void lblKvittoNr_Change();
+    // The one place the desk's receipt is set: `n`, shown in lblKvittoNr as `caption` (the
+    // answer to "Gå till..." as typed) or else as the number. A caption that changes shows the
+    // receipt, looked up in `koder` when the event has read the code files already.
+    void VisaKvitto(int n, const QString& caption = {}, Kodläsning* koder = nullptr);
+    void lblKvittoNr_Change(Kodläsning* koder);
     void cmdFöregående_Click();
     void cmdNästa_Click();
     void cmdSök_Click();
     void mnuGåTill_Click();
     // Copies record `r` onto the desk: steps 2 to 12 of the display. For the F3 lookup of a
-    // receipt to void, `förMakulering` keeps txtMakulering and txtDiagnoskod and the mode.
-    void VisaPost(const VisitRecord& r, bool förMakulering);
+    // receipt to void, `förMakulering` keeps txtMakulering and txtDiagnoskod and the mode. The
+    // codes are looked up in `koder`, or in the code files as they are on disk now.
+    void VisaPost(const VisitRecord& r, bool förMakulering, Kodläsning* koder = nullptr);
 
     // --- The identity rows (frmKassa_identity.cpp) ---
     // What the personnummer, reserve-number and birth-date rows, the identity menu pair and the
@@ -200,7 +212,7 @@ private:
     bool KontrolleraListorna();
     void LagraAllt();
     bool läsBesöksFilen();
-    void SkrivUtKvitto();
+    void SkrivUtKvitto(int kvittonummer);
 
     // --- Menus and modes (frmKassa_menus.cpp) ---
     void mnuARV_Click();
@@ -230,14 +242,13 @@ private:
 
     // The code files (frmKassa_codefiles.cpp). At start-up both are read, the lists filled
     // and the clinic told about fees that are not numbers; an error ends the start. Afterwards
-    // each reading takes the file's bytes as they are on disk now and makes a new table only
-    // when they differ from the table's; an error is shown and the table kept.
+    // an event reads both once (läsKodfiler), and each table takes its file's bytes from that
+    // reading, making a new table only when they differ from the table's; an error is shown
+    // the first time it is taken and the table kept.
     FileResult HämtaKodfiler();
-    void HämtaTaxor();
-    void HämtaÅtgärder();
-
-    // Shows a file error once; the desk goes on with what it had.
-    void visaFilfel(const FileResult& result);
+    Kodläsning läsKodfiler() const;
+    void HämtaTaxor(Kodläsning& koder);
+    void HämtaÅtgärder(Kodläsning& koder);
 
     Program& m_program;
     VisitTable m_besök;
@@ -245,8 +256,5 @@ private:
     ProcedureTable m_åtgärder;
     DeskValues m_värden;
     bool m_startFailed = false;
-    // File errors shown during the activation under way: it reads the code files twice (the
-    // display, then the re-read), and a file gone missing is reported once.
-    QStringList m_visadeFilfel;
-    bool m_iAktivering = false;
+    std::optional<int> m_kvitto;
 };

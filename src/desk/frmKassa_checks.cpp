@@ -65,7 +65,7 @@ void frmKassa::txtBesöksDatum_GotFocus()
 // date.
 void frmKassa::LetaDubblett()
 {
-    const int antal = fieldchecks::dubbletter(m_besök, lblKvittoNr.caption(),
+    const int antal = fieldchecks::dubbletter(m_besök, m_kvitto,
                                               txtPersonnummer.text(), txtBesöksDatum.text());
     for (int i = 0; i < antal; ++i)
         dialogs().message(fieldchecks::text::Dubblett);

@@ -2,9 +2,11 @@
 
 #include "ui/filemessages.h"
 
+#include <utility>
+
 // The desk's readings of Taxa.txt and Åtgärd.txt. A receipt is shown with the code files as
-// they are on disk now, so every display and activation reads both files again; most readings
-// find the bytes the desk already has, and then the table it has stays in use.
+// they are on disk now, so every display and activation reads both files again, once per event;
+// most readings find the bytes the desk already has, and then the table it has stays in use.
 
 using codetables::CodeList;
 
@@ -51,22 +53,39 @@ FileResult frmKassa::HämtaKodfiler()
     return FileResult::success();
 }
 
-// The lists are not refilled: they keep the codes of start-up.
-void frmKassa::HämtaTaxor()
+// Both files as they are on disk now; an error waits in the reading until a table takes it.
+frmKassa::Kodläsning frmKassa::läsKodfiler() const
 {
-    QByteArray bytes;
-    if (const FileResult read = codetables::readCodeFile(m_program.folder, CodeList::Tariff, bytes);
+    Kodläsning koder;
+    if (const FileResult read =
+            codetables::readCodeFile(m_program.folder, CodeList::Tariff, koder.taxor);
         !read)
-        return visaFilfel(read);
-    take(m_taxor, bytes, codetables::tariffTable);
+        koder.taxfel = read;
+    if (const FileResult read =
+            codetables::readCodeFile(m_program.folder, CodeList::Procedure, koder.åtgärder);
+        !read)
+        koder.åtgärdsfel = read;
+    return koder;
 }
 
-void frmKassa::HämtaÅtgärder()
+// The lists are not refilled: they keep the codes of start-up. An error is told the first time
+// a table takes the reading, which from then on stands for the table kept: an activation takes
+// its reading twice (the display, then its own re-reading), and the clinic hears of a missing
+// file once.
+void frmKassa::HämtaTaxor(Kodläsning& koder)
 {
-    QByteArray bytes;
-    if (const FileResult read =
-            codetables::readCodeFile(m_program.folder, CodeList::Procedure, bytes);
-        !read)
-        return visaFilfel(read);
-    take(m_åtgärder, bytes, codetables::procedureTable);
+    if (koder.taxfel) {
+        dialogs().message(std::exchange(koder.taxfel, std::nullopt)->error);
+        koder.taxor = m_taxor.fileBytes();
+    }
+    take(m_taxor, koder.taxor, codetables::tariffTable);
+}
+
+void frmKassa::HämtaÅtgärder(Kodläsning& koder)
+{
+    if (koder.åtgärdsfel) {
+        dialogs().message(std::exchange(koder.åtgärdsfel, std::nullopt)->error);
+        koder.åtgärder = m_åtgärder.fileBytes();
+    }
+    take(m_åtgärder, koder.åtgärder, codetables::procedureTable);
 }

@@ -7,28 +7,43 @@
 
 using namespace Qt::StringLiterals;
 
-// Showing a stored receipt and browsing. The caption of lblKvittoNr is the desk's position in
-// the visit table: whatever gives it a new text shows that receipt, and every step here reads
-// it afresh. Showing a receipt never writes anything.
+// Showing a stored receipt and browsing. The desk's receipt is its position in the visit table;
+// lblKvittoNr shows it, and a new caption shows that receipt. Showing a receipt never writes
+// anything.
 
-// The receipt the caption names. A number the table does not hold (the open receipt after a
-// registration with "Ny post", whose empty entry the closing read of the file dropped) shows as
-// the empty record it stands for.
-void frmKassa::lblKvittoNr_Change()
+// The answer to "Gå till..." stays on the label as it was typed, so "05" shows receipt 5 again
+// though "5" is shown, while the same text again changes nothing.
+void frmKassa::VisaKvitto(int n, const QString& caption, Kodläsning* koder)
 {
-    const std::optional<int> n = receiptNumber(lblKvittoNr.caption());
+    m_kvitto = n;
+    const QString text = caption.isEmpty() ? QString::number(n) : caption;
+    if (text == lblKvittoNr.caption())
+        return;
+    lblKvittoNr.setCaption(text);
+    lblKvittoNr_Change(koder);
+}
+
+// A number the table does not hold (the open receipt after a registration with "Ny post", whose
+// empty entry the closing read of the file dropped) shows as the empty record it stands for.
+void frmKassa::lblKvittoNr_Change(Kodläsning* koder)
+{
     // A copy: the handlers that the display sets off run in the middle of it, and the record
     // must not move under it.
-    const VisitRecord r = n && m_besök.contains(*n) ? m_besök[*n] : VisitRecord();
-    VisaPost(r, /*förMakulering=*/false);
+    const VisitRecord r = m_kvitto && m_besök.contains(*m_kvitto) ? m_besök[*m_kvitto] : VisitRecord();
+    VisaPost(r, /*förMakulering=*/false, koder);
 }
 
 // Copies a record onto the desk. The F3 lookup of a receipt to void uses the same steps, but
 // keeps the number typed into txtMakulering, the diagnosis already on the desk, and the voiding
 // mode (the record it copies is a visit, whose own number and mode would undo the voiding).
-void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
+void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering, Kodläsning* koder)
 {
     using F = VisitField;
+    Kodläsning nu;
+    if (!koder) {
+        nu = läsKodfiler();
+        koder = &nu;
+    }
 
     // The text fields, and the desk values as the record holds them.
     txtKombikakod.setText(fixedtext::trimBlanks(r.text(F::Kombikakod)));
@@ -76,7 +91,7 @@ void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
 
     // Procedure, looked up in the procedure file as it is now. If the file cannot be read the
     // desk keeps the table it had and looks the code up there.
-    HämtaÅtgärder();
+    HämtaÅtgärder(*koder);
     {
         const int i = codetables::findCode(m_åtgärder.Åtgärd, r.text(F::Åtgärd),
                                            lstÅtgärd.listIndex());
@@ -105,7 +120,7 @@ void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
     }
 
     // Tariff, looked up in the tariff file as it is now; a new selection shows its fee.
-    HämtaTaxor();
+    HämtaTaxor(*koder);
     {
         const int i = codetables::findCode(m_taxor.Taxekod, r.text(F::Taxekod),
                                            lstTaxekod.listIndex());
@@ -126,9 +141,8 @@ void frmKassa::VisaPost(const VisitRecord& r, bool förMakulering)
 
 void frmKassa::cmdFöregående_Click()
 {
-    const std::optional<int> n = receiptNumber(lblKvittoNr.caption());
-    if (n && *n > 1)
-        lblKvittoNr.setCaption(QString::number(*n - 1));
+    if (m_kvitto && *m_kvitto > 1)
+        VisaKvitto(*m_kvitto - 1);
 }
 
 void frmKassa::cmdNästa_Click()
@@ -161,5 +175,5 @@ void frmKassa::mnuGåTill_Click()
             dialogs().message(meddelande::IngaRegistreradeKvitton);
         return;
     }
-    lblKvittoNr.setCaption(svar);
+    VisaKvitto(*n, svar);
 }

@@ -111,7 +111,6 @@ frmKassa::frmKassa(Application& app, Program& program)
 
 void frmKassa::kopplaHändelser()
 {
-    lblKvittoNr.Change = [this] { lblKvittoNr_Change(); };
     cmdFöregående.Click = [this] { cmdFöregående_Click(); };
     cmdNästa.Click = [this] { cmdNästa_Click(); };
     cmdSök.Click = [this] { cmdSök_Click(); };

@@ -49,11 +49,11 @@ void skrivRad(ui::Printer& p, int y, const QString& rad, std::optional<bool> fet
 
 } // namespace
 
-void frmKassa::SkrivUtKvitto()
+void frmKassa::SkrivUtKvitto(int kvittonummer)
 {
     ui::Printer& p = printer();
     const QString titel = u"Läkarvårdsräkning"_s;
-    p.beginDocument(u"Kvitto "_s + lblKvittoNr.caption());
+    p.beginDocument(u"Kvitto "_s + QString::number(kvittonummer));
 
     // The title is measured before its own font is set, in whatever font the printer has now,
     // and printed in its own font from there: its place on the form depends on that order.
@@ -79,7 +79,7 @@ void frmKassa::SkrivUtKvitto()
 
     const QString pnr = txtPersonnummer.text();
     skrivRad(p, 3000, u"Personnummer:"_s + u" "_s + pnr.mid(0, 8) + u"-"_s + pnr.mid(8, 4));
-    skrivRad(p, 3500, u"Kvittonummer:"_s + u" "_s + lblKvittoNr.caption());
+    skrivRad(p, 3500, u"Kvittonummer:"_s + u" "_s + QString::number(kvittonummer));
     skrivRad(p, 4000, u"Besöksdatum:"_s + u"  "_s + txtBesöksDatum.text());
     skrivRad(p, 5000, u"Patientavgift:"_s + lblPatientavgift.caption(), true, 14);
     skrivRad(p, 6000, u"Vårdgivarens sign:........."_s, false, 10);

@@ -3,7 +3,6 @@
 #include "data/visitfile.h"
 #include "desk/visitchecks.h"
 #include "vocabulary/messages.h"
-#include "vocabulary/receiptnumber.h"
 
 using namespace Qt::StringLiterals;
 
@@ -58,7 +57,7 @@ void frmKassa::cmdRegistrera_Click()
     }
 
     if (chkKvitto.value() == 1)
-        SkrivUtKvitto();
+        SkrivUtKvitto(kvittonummer);
 
     // The new receipt comes after the last record of the file, not after the one just
     // registered: re-registering an older receipt shortens the table to it, and opening the one
@@ -96,19 +95,18 @@ bool frmKassa::KontrolleraIdentitet()
     return true;
 }
 
-// The caption can say anything after "Gå till...": only a receipt number is stored under.
+// Before the first activation the desk shows no receipt (its label reads "0"): nothing can be
+// stored under it.
 bool frmKassa::KontrolleraKvittonummer(int& kvittonummer)
 {
-    const QString kvittoText = lblKvittoNr.caption();
-    const std::optional<int> n = receiptNumber(kvittoText);
-    if (!n || *n < 1) {
+    if (!m_kvitto || *m_kvitto < 1) {
         dialogs().message(u"OBS! Kvittonummer \"%1\" går inte att registrera!\n"
                           u"Ett kvittonummer är ett tal från 1 till %2."_s
-                              .arg(kvittoText)
+                              .arg(lblKvittoNr.caption())
                               .arg(VisitTable::MaxRecords));
         return false;
     }
-    kvittonummer = *n;
+    kvittonummer = *m_kvitto;
     return true;
 }
 

@@ -64,38 +64,35 @@ void frmKassa::Form_Load()
 
 // At start-up and whenever the desk becomes the active window again (a report or the settings
 // window closed). The receipt shown is the table's last entry as held in memory now, which is
-// still an open receipt that was never registered; the files are read only afterwards.
+// still an open receipt that was never registered; the files are read only afterwards. The code
+// files are read once, as the activation begins: the display and the re-reading both take that
+// reading, so a file that cannot be read is told once, where it was first needed.
 void frmKassa::Form_Activate()
 {
     if (m_startFailed)
         return;
-    m_iAktivering = true;
-    m_visadeFilfel.clear();
+    Kodläsning koder = läsKodfiler();
 
     // An empty visit file has no receipt to show: the desk opens receipt 1 as a new one.
     if (m_besök.upperBound() == 0)
-        SkapaNyPost();
+        SkapaNyPost(&koder);
     else
-        lblKvittoNr.setCaption(QString::number(m_besök.upperBound()));
+        VisaKvitto(m_besök.upperBound(), {}, &koder);
     txtKombikakod.setText(m_program.Inställningar.text(SettingsField::Kombikakod));
     UppdateraKassaFormulär();
     // The defaults are for a new visit. Left over a stored receipt they would have one Enter
     // store it again with the clinic's codes instead of its own, so a stored receipt is shown
     // once more as it was registered; only what the settings decide beyond the receipt (the
     // title, the referral list, the next new receipt's defaults) stays from them.
-    if (const std::optional<int> n = receiptNumber(lblKvittoNr.caption());
-        n && m_besök.contains(*n) && m_besök[*n].isStoredReceipt()) {
-        const VisitRecord r = m_besök[*n]; // a copy, as the display's own
-        VisaPost(r, /*förMakulering=*/false);
+    if (m_kvitto && m_besök.contains(*m_kvitto) && m_besök[*m_kvitto].isStoredReceipt()) {
+        const VisitRecord r = m_besök[*m_kvitto]; // a copy, as the display's own
+        VisaPost(r, /*förMakulering=*/false, &koder);
     }
 
     if (const FileResult read = visitfile::HämtaBesöksFil(m_program.folder, m_besök); !read)
-        visaFilfel(read);
-    HämtaÅtgärder();
-    HämtaTaxor();
-
-    m_iAktivering = false;
-    m_visadeFilfel.clear();
+        dialogs().message(read.error);
+    HämtaÅtgärder(koder);
+    HämtaTaxor(koder);
 }
 
 void frmKassa::Form_GotFocus()
@@ -108,7 +105,7 @@ void frmKassa::Form_GotFocus()
     if (const FileResult read = settingsfile::LäsInställningsFilIgen(
             m_program.folder, m_program.Inställningar, inläsning);
         !read)
-        visaFilfel(read);
+        dialogs().message(read.error);
 }
 
 // The clinic's defaults for a new visit: its kombikakod codes, registration mode, personnummer,
@@ -160,7 +157,7 @@ void frmKassa::UppdateraKassaFormulär()
 // Opens the receipt after the table's last entry, with the clinic's defaults and the previous
 // visit's date (a clinic registers a day's visits one after the other). Called after a
 // registration with "Ny post" checked, and at start-up on an empty visit file.
-void frmKassa::SkapaNyPost()
+void frmKassa::SkapaNyPost(Kodläsning* koder)
 {
     const int n = m_besök.upperBound() + 1;
     if (n > VisitTable::MaxRecords) {
@@ -168,7 +165,7 @@ void frmKassa::SkapaNyPost()
         return;
     }
     m_besök.resize(n);
-    lblKvittoNr.setCaption(QString::number(n));
+    VisaKvitto(n, {}, koder);
     UppdateraKassaFormulär();
     txtBesöksDatum.setText(n > 1 ? m_besök[n - 1].text(VisitField::Besöksdatum) : QString());
 }
@@ -178,7 +175,7 @@ void frmKassa::SkapaNyPost()
 // (not registered yet, or beyond the table after the file was read back) has no next one.
 void frmKassa::GåTillNästaKvitto()
 {
-    const std::optional<int> a = receiptNumber(lblKvittoNr.caption());
+    const std::optional<int> a = m_kvitto;
     if (!a || !m_besök.contains(*a) || !m_besök[*a].isStoredReceipt())
         return;
     if (*a >= VisitTable::MaxRecords) {
@@ -188,21 +185,10 @@ void frmKassa::GåTillNästaKvitto()
     const int b = *a + 1;
     if (m_besök.upperBound() < b)
         m_besök.resize(b);
-    lblKvittoNr.setCaption(QString::number(b));
+    VisaKvitto(b);
     if (m_besök.contains(b) && m_besök[b].isStoredReceipt())
         return;
     UppdateraKassaFormulär();
     if (m_besök.contains(*a))
         txtBesöksDatum.setText(m_besök[*a].text(VisitField::Besöksdatum));
-}
-
-// One message per file and activation: the activation reads each code file twice.
-void frmKassa::visaFilfel(const FileResult& result)
-{
-    if (m_iAktivering) {
-        if (m_visadeFilfel.contains(result.error))
-            return;
-        m_visadeFilfel.append(result.error);
-    }
-    dialogs().message(result.error);
 }

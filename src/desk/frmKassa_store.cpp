@@ -2,6 +2,7 @@
 
 #include "vocabulary/codes.h"
 #include "vocabulary/fieldchecks.h"
+#include "vocabulary/receiptnumber.h"
 
 using namespace Qt::StringLiterals;
 
@@ -50,12 +51,12 @@ void frmKassa::LagraIdNummer()
 // the receipt it voids; either is stored by its value, 8 digits with leading zeros.
 void frmKassa::LagraKvittonummer()
 {
-    QString nummer;
     if (mnuNyReg[0]->checked())
-        nummer = lblKvittoNr.caption();
+        m_värden.Kvittonummer = m_kvitto ? storedReceiptNumber(*m_kvitto) : QString();
     else if (mnuNyReg[1]->checked())
-        nummer = txtMakulering.text();
-    m_värden.Kvittonummer = fieldchecks::lagratKvittonummer(nummer);
+        m_värden.Kvittonummer = fieldchecks::lagratKvittonummer(txtMakulering.text());
+    else
+        m_värden.Kvittonummer.clear();
 }
 
 // The fee shown is the one the tariff file gives now. With no tariff selected (a settings index

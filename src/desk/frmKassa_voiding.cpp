@@ -53,7 +53,7 @@ bool frmKassa::BekräftaMakulering()
     if (vägra(txtMakulering, fieldchecks::makuleratKvitto(nummer)))
         return false;
     const fieldchecks::Message fråga =
-        fieldchecks::makuleringsfråga(nummer, receiptNumber(lblKvittoNr.caption()), m_besök);
+        fieldchecks::makuleringsfråga(nummer, m_kvitto, m_besök);
     if (!fråga || dialogs().message(*fråga, ui::Buttons::YesNo) == ui::Answer::Yes)
         return true;
     txtMakulering.setFocus();

@@ -5,10 +5,9 @@
 
 namespace fieldchecks {
 
-int dubbletter(const VisitTable& besök, const QString& kvittoText, const QString& personnummer,
+int dubbletter(const VisitTable& besök, std::optional<int> kvitto, const QString& personnummer,
                const QString& datum)
 {
-    const std::optional<int> kvitto = receiptNumber(kvittoText);
     if (!kvitto || *kvitto != besök.upperBound())
         return 0;
     int antal = 0;

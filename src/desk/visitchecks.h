@@ -20,9 +20,9 @@ inline const QString IngetPersonnummer =
 
 // The duplicate warning: how many stored visits have this personnummer (all 12 characters,
 // trailing blanks included) and this visit date (all 6), compared exactly. Only on the newest
-// receipt, the one `kvittoText` names when it is the table's last entry: browsing an old receipt
-// would otherwise find the receipt itself.
-int dubbletter(const VisitTable& besök, const QString& kvittoText, const QString& personnummer,
+// receipt, `kvitto` when it is the table's last entry: browsing an old receipt would otherwise
+// find the receipt itself.
+int dubbletter(const VisitTable& besök, std::optional<int> kvitto, const QString& personnummer,
                const QString& datum);
 
 // The question asked before a doubtful voiding is stored, or nothing when the voiding is plain:

@@ -1,5 +1,6 @@
 #include "reports/frmARV.h"
 
+#include "data/filesave.h"
 #include "data/settingsfile.h"
 #include "data/visitfile.h"
 #include "reports/arvfile.h"
@@ -208,7 +209,7 @@ void frmARV::cmdSkapa_Click()
 
     // An older file of the same name is replaced only by a complete new one.
     const FileResult sparad =
-        saveFileAtomically(m_program.folder.filePath(arv.fileName), arv.bytes, skrivArvFil,
+        saveFileAtomically(m_program.folder.filePath(arv.fileName), arv.bytes,
                            m_program.saveObserver);
     if (!sparad) {
         dialogs().message(u"OBS! Arv-filen kunde inte skapas!\n"_s + sparad.error

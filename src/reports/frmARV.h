@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/filesave.h"
 #include "data/program.h"
 #include "data/visittable.h"
 #include "ui/application.h"
@@ -15,10 +14,6 @@
 class frmARV : public ui::Form {
 public:
     frmARV(ui::Application& app, Program& program);
-
-    // The write step of the ARV file's save: every byte to the temporary file, then flushed. A
-    // test puts a device here that fails part-way, as a full disk does.
-    WriteStep skrivArvFil = writeWhole;
 
     // --- Window events ---
     void Form_Activate() override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/filesave.h"
+
 #include <QIODevice>
 
 #include <cerrno>
@@ -46,4 +48,24 @@ private:
     qint64 m_written = 0;
     QIODevice* m_target;
     qint64 m_chunk;
+};
+
+// The same full disk met by a save, through its observer: the save's first write falls
+// `shortBy` bytes short (a negative value fails it at once), every later one fails with ENOSPC.
+class DiskFull : public SaveObserver {
+public:
+    explicit DiskFull(qint64 shortBy) : m_shortBy(shortBy) {}
+    int before(SaveStep step, qint64* shortBy) override
+    {
+        if (step != SaveStep::Write)
+            return 0;
+        if (m_writes++ > 0 || m_shortBy < 0)
+            return ENOSPC;
+        *shortBy = m_shortBy;
+        return 0;
+    }
+
+private:
+    qint64 m_shortBy;
+    int m_writes = 0;
 };

@@ -53,12 +53,8 @@ TEST_F(AtomicSave, FailedWriteLeavesThePreviousFileByteIdentical)
     const QByteArray before = pattern(950);
     write(visits, before);
     for (qint64 capacity : {0, 1, 94, 95, 1899}) {
-        const FileResult r = saveFileAtomically(
-            path(visits), pattern(1900).toLower(),
-            [&](QIODevice& temporary, const QByteArray& bytes, const QString& name) {
-                FailDevice device(capacity, &temporary);
-                return writeWhole(device, bytes, name);
-            });
+        DiskFull disk(capacity == 0 ? -1 : 1900 - capacity);
+        const FileResult r = saveFileAtomically(path(visits), pattern(1900).toLower(), &disk);
         EXPECT_EQ(r.error, QStringLiteral("Filen PatBesök.Dat kunde inte sparas: disken är full."));
         EXPECT_EQ(read(visits), before) << capacity;
         EXPECT_EQ(files(), QStringList{visits});

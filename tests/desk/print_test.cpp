@@ -120,6 +120,30 @@ TEST_F(DeskScenario, TheReceiptShowsTheDesksValuesAndTheSettingsTrimmed)
     EXPECT_EQ(lines[6], "1000,5000 14pt bold 'Patientavgift: 50 Kr'");
 }
 
+// However the desk came to receipt 5, the receipt and its document name say 5: the blanks and
+// zeros of a typed answer stay on the desk's label.
+TEST_F(DeskScenario, TheReceiptNamesItsNumberPlainly)
+{
+    start(5);
+    app.click(desk->chkKvitto);
+    for (const char16_t* answer : {u" 5", u"05", u"5\t", u"" /* "&Nästa  >>" from 4 */}) {
+        const QString typed = QString::fromUtf16(answer);
+        gåTill(u"4"_s);
+        if (typed.isEmpty())
+            app.click(desk->cmdNästa);
+        else
+            gåTill(typed);
+        ASSERT_EQ(kvitto(), typed.isEmpty() ? u"5"_s : typed);
+        app.click(desk->cmdRegistrera);
+        ASSERT_FALSE(printer.documents().empty());
+        const auto& page = printer.documents().back();
+        EXPECT_EQ(page.name, u"Kvitto 5"_s) << typed.toStdString();
+        ASSERT_EQ(page.lines.size(), 11u);
+        EXPECT_EQ(show(page.lines[4]), "1000,3500 12pt 'Kvittonummer: 5'") << typed.toStdString();
+    }
+    EXPECT_EQ(printer.documents().size(), 4u);
+}
+
 TEST_F(ReceiptPage, NoPrinterTellsWhereThePdfWent)
 {
     printer.outcome.pdfPath = dir.filePath(u"Utskrifter/Kvitto 123.pdf"_s);

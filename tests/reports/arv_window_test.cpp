@@ -276,15 +276,13 @@ TEST_F(ArvWindow, FaultsLeaveEveryFileAsItWas)
                           u"radbrytning inuti raden.\nIngen fil har skrivits."_s);
     app.click(arv->cmdSkapa);
     type(arv->txtFom, u"3");
-    for (qint64 capacity : {0, 100}) {
-        arv->skrivArvFil = [capacity](QIODevice& temporary, const QByteArray& bytes, const QString& name) {
-            FailDevice device(capacity, &temporary);
-            return writeWhole(device, bytes, name);
-        };
+    for (qint64 shortBy : {-1, 1}) { // nothing written; all but the last byte
+        DiskFull disk(shortBy);
+        program.saveObserver = &disk;
         dialogs.expectMessage(failed(u"disken är full"_s));
         app.click(arv->cmdSkapa);
+        program.saveObserver = nullptr;
     }
-    arv->skrivArvFil = writeWhole;
     {
         FileSizeLimit limit(100);
         dialogs.expectMessage(failed(u"filen blir för stor"_s));

@@ -19,7 +19,8 @@ bool isNumeric(const QString& text)
     // Steps over one character that is `a` or `b`; true when there was one.
     const auto accept = [&](char a, char b) {
         const bool found = i < n && (s[i] == QLatin1Char(a) || s[i] == QLatin1Char(b));
-        i += found;
+        if (found)
+            ++i;
         return found;
     };
     // Steps over a run of digits and tells how long it was.

@@ -62,68 +62,55 @@ public:
     };
     const DeskValues& värden() const { return m_värden; }
 
-    // --- Controls ---
-    ui::Label& Label1 = named<ui::Label>(u"Label1");
-    ui::Label& lblKvittoNr = named<ui::Label>(u"lblKvittoNr");
-    ui::Label& lblMakulering = named<ui::Label>(u"lblMakulering");
-    ui::TextBox& txtMakulering = named<ui::TextBox>(u"txtMakulering");
-    ui::Label& Label2 = named<ui::Label>(u"Label2");
-    ui::TextBox& txtBesöksDatum = named<ui::TextBox>(u"txtBesöksDatum");
-    ui::CommandButton& cmdSök = named<ui::CommandButton>(u"cmdSök");
-    ui::Label& Label3 = named<ui::Label>(u"Label3");
-    ui::TextBox& txtKombikakod = named<ui::TextBox>(u"txtKombikakod");
-    ui::Label& Label4 = named<ui::Label>(u"Label4");
-    ui::TextBox& txtVikKomkod = named<ui::TextBox>(u"txtVikKomkod");
-    ui::Frame& frmBesökstyp = named<ui::Frame>(u"frmBesökstyp");
+    // --- Controls, by the window's areas ---
+    // Along the top: the receipt number, the receipt to void, the visit date and the codes.
+    ui::Label &Label1 = named(u"Label1"), &lblKvittoNr = named(u"lblKvittoNr"),
+              &lblMakulering = named(u"lblMakulering");
+    ui::TextBox& txtMakulering = named(u"txtMakulering");
+    ui::Label& Label2 = named(u"Label2");
+    ui::TextBox& txtBesöksDatum = named(u"txtBesöksDatum");
+    ui::CommandButton& cmdSök = named(u"cmdSök");
+    ui::Label &Label3 = named(u"Label3"), &Label4 = named(u"Label4");
+    ui::TextBox &txtKombikakod = named(u"txtKombikakod"), &txtVikKomkod = named(u"txtVikKomkod");
+    // "Besökstyp".
+    ui::Frame& frmBesökstyp = named(u"frmBesökstyp");
     std::array<ui::OptionButton*, 2> optBesök = namedArray<ui::OptionButton, 2>(u"optBesök");
-    ui::CheckBox& chkAkutbesök = named<ui::CheckBox>(u"chkAkutbesök");
-    ui::CheckBox& chkSmittskydd = named<ui::CheckBox>(u"chkSmittskydd");
-    ui::Frame& Frame1 = named<ui::Frame>(u"Frame1");
-    ui::Label& lblPersonnummer = named<ui::Label>(u"lblPersonnummer");
-    ui::TextBox& txtPersonnummer = named<ui::TextBox>(u"txtPersonnummer");
-    ui::Label& lblReservnummer = named<ui::Label>(u"lblReservnummer");
-    ui::TextBox& txtReservnummer = named<ui::TextBox>(u"txtReservnummer");
-    ui::Label& lblFödelsedatum = named<ui::Label>(u"lblFödelsedatum");
-    ui::TextBox& txtFödelsedatum = named<ui::TextBox>(u"txtFödelsedatum");
-    ui::Frame& fraRemiss = named<ui::Frame>(u"fraRemiss");
-    ui::Label& lblKombikakod = named<ui::Label>(u"lblKombikakod");
-    ui::TextBox& txtRemissFrån = named<ui::TextBox>(u"txtRemissFrån");
-    ui::Label& lblDatum = named<ui::Label>(u"lblDatum");
-    ui::TextBox& txtRemissDatum = named<ui::TextBox>(u"txtRemissDatum");
-    ui::Label& lblTill = named<ui::Label>(u"lblTill");
-    ui::ListBox& lstRemissTill = named<ui::ListBox>(u"lstRemissTill");
-    ui::Label& Patientavgift = named<ui::Label>(u"Patientavgift");
-    ui::Label& lblPatientavgift = named<ui::Label>(u"lblPatientavgift");
-    ui::CheckBox& chkEjBetPatAvg = named<ui::CheckBox>(u"chkEjBetPatAvg");
-    ui::Label& Label5 = named<ui::Label>(u"Label5");
-    ui::ListBox& lstÅtgärd = named<ui::ListBox>(u"lstÅtgärd");
-    ui::Label& Label6 = named<ui::Label>(u"Label6");
-    ui::ListBox& lstTaxekod = named<ui::ListBox>(u"lstTaxekod");
-    ui::Line& Line1 = named<ui::Line>(u"Line1");
-    ui::CheckBox& chkNypost = named<ui::CheckBox>(u"chkNypost");
-    ui::CheckBox& chkKvitto = named<ui::CheckBox>(u"chkKvitto");
-    ui::CheckBox& chkDubletter = named<ui::CheckBox>(u"chkDubletter");
-    ui::CommandButton& cmdRegistrera = named<ui::CommandButton>(u"cmdRegistrera");
-    ui::Label& Label7 = named<ui::Label>(u"Label7");
-    ui::TextBox& txtDiagnoskod = named<ui::TextBox>(u"txtDiagnoskod");
-    ui::CommandButton& cmdFöregående = named<ui::CommandButton>(u"cmdFöregående");
-    ui::CommandButton& cmdNästa = named<ui::CommandButton>(u"cmdNästa");
+    ui::CheckBox &chkAkutbesök = named(u"chkAkutbesök"), &chkSmittskydd = named(u"chkSmittskydd");
+    // "Personregistrering": the three identity rows.
+    ui::Frame& Frame1 = named(u"Frame1");
+    ui::Label &lblPersonnummer = named(u"lblPersonnummer"), &lblReservnummer = named(u"lblReservnummer"),
+              &lblFödelsedatum = named(u"lblFödelsedatum");
+    ui::TextBox &txtPersonnummer = named(u"txtPersonnummer"), &txtReservnummer = named(u"txtReservnummer"),
+                &txtFödelsedatum = named(u"txtFödelsedatum");
+    // "Remiss".
+    ui::Frame& fraRemiss = named(u"fraRemiss");
+    ui::Label &lblKombikakod = named(u"lblKombikakod"), &lblDatum = named(u"lblDatum"), &lblTill = named(u"lblTill");
+    ui::TextBox &txtRemissFrån = named(u"txtRemissFrån"), &txtRemissDatum = named(u"txtRemissDatum");
+    ui::ListBox& lstRemissTill = named(u"lstRemissTill");
+    // The fee and the two code lists.
+    ui::Label &Patientavgift = named(u"Patientavgift"), &lblPatientavgift = named(u"lblPatientavgift"),
+              &Label5 = named(u"Label5"), &Label6 = named(u"Label6");
+    ui::CheckBox& chkEjBetPatAvg = named(u"chkEjBetPatAvg");
+    ui::ListBox &lstÅtgärd = named(u"lstÅtgärd"), &lstTaxekod = named(u"lstTaxekod");
+    // Below the line: the options, registering, the diagnosis and browsing.
+    ui::Line& Line1 = named(u"Line1");
+    ui::CheckBox &chkNypost = named(u"chkNypost"), &chkKvitto = named(u"chkKvitto"),
+                 &chkDubletter = named(u"chkDubletter");
+    ui::Label& Label7 = named(u"Label7");
+    ui::TextBox& txtDiagnoskod = named(u"txtDiagnoskod");
+    ui::CommandButton &cmdRegistrera = named(u"cmdRegistrera"), &cmdFöregående = named(u"cmdFöregående"),
+                      &cmdNästa = named(u"cmdNästa");
 
     // --- Menus ---
-    ui::MenuItem& mnuArkiv = namedMenu(u"mnuArkiv");
-    ui::MenuItem& mnuARV = namedMenu(u"mnuARV");
-    ui::MenuItem& mnuSamlingsräkning = namedMenu(u"mnuSamlingsräkning");
-    ui::MenuItem& mnuBesökslista = namedMenu(u"mnuBesökslista");
-    ui::MenuItem& mnuVerifikation = namedMenu(u"mnuVerifikation");
-    ui::MenuItem& mnuEjBetPatAvg = namedMenu(u"mnuEjBetPatAvg");
-    ui::MenuItem& mnuAvsluta = namedMenu(u"mnuAvsluta");
-    ui::MenuItem& mnuAlternativ = namedMenu(u"mnuAlternativ");
-    ui::MenuItem& mnuInställningar = namedMenu(u"mnuInställningar");
+    ui::MenuItem &mnuArkiv = namedMenu(u"mnuArkiv"), &mnuARV = namedMenu(u"mnuARV"),
+                 &mnuSamlingsräkning = namedMenu(u"mnuSamlingsräkning"),
+                 &mnuBesökslista = namedMenu(u"mnuBesökslista"), &mnuVerifikation = namedMenu(u"mnuVerifikation"),
+                 &mnuEjBetPatAvg = namedMenu(u"mnuEjBetPatAvg"), &mnuAvsluta = namedMenu(u"mnuAvsluta");
+    ui::MenuItem &mnuAlternativ = namedMenu(u"mnuAlternativ"), &mnuInställningar = namedMenu(u"mnuInställningar");
     std::array<ui::MenuItem*, 2> mnuNyReg = {&namedMenu(u"mnuNyReg", 0), &namedMenu(u"mnuNyReg", 1)};
     std::array<ui::MenuItem*, 2> mnuSkatt = {&namedMenu(u"mnuSkatt", 0), &namedMenu(u"mnuSkatt", 1)};
     std::array<ui::MenuItem*, 2> mnuIdTyp = {&namedMenu(u"mnuIdTyp", 0), &namedMenu(u"mnuIdTyp", 1)};
-    ui::MenuItem& mnuPatientregister = namedMenu(u"mnuPatientregister");
-    ui::MenuItem& mnuGåTill = namedMenu(u"mnuGåTill");
+    ui::MenuItem &mnuPatientregister = namedMenu(u"mnuPatientregister"), &mnuGåTill = namedMenu(u"mnuGåTill");
 
 private:
     // One reading of Taxa.txt and Åtgärd.txt: each file's bytes, or its error until told.

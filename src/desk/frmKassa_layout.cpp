@@ -111,39 +111,45 @@ frmKassa::frmKassa(Application& app, Program& program)
 
 void frmKassa::kopplaHändelser()
 {
-    cmdFöregående.Click = [this] { cmdFöregående_Click(); };
-    cmdNästa.Click = [this] { cmdNästa_Click(); };
-    cmdSök.Click = [this] { cmdSök_Click(); };
-    cmdRegistrera.Click = [this] { cmdRegistrera_Click(); };
+    // The events whose handler takes nothing, each with the handler of its control and event.
+    struct Koppling {
+        std::function<void()>& händelse;
+        void (frmKassa::*handler)();
+    };
+    const Koppling kopplingar[] = {
+        // Showing a receipt, browsing, registering.
+        {cmdSök.Click, &frmKassa::cmdSök_Click},
+        {cmdFöregående.Click, &frmKassa::cmdFöregående_Click}, {cmdNästa.Click, &frmKassa::cmdNästa_Click},
+        {cmdRegistrera.Click, &frmKassa::cmdRegistrera_Click},
+        // The boxes' checks as the focus leaves them.
+        {txtPersonnummer.LostFocus, &frmKassa::txtPersonnummer_LostFocus},
+        {txtReservnummer.LostFocus, &frmKassa::txtReservnummer_LostFocus},
+        {txtKombikakod.LostFocus, &frmKassa::txtKombikakod_LostFocus},
+        {txtVikKomkod.LostFocus, &frmKassa::txtVikKomkod_LostFocus},
+        {txtRemissFrån.LostFocus, &frmKassa::txtRemissFrån_LostFocus},
+        {txtBesöksDatum.LostFocus, &frmKassa::txtBesöksDatum_LostFocus},
+        {txtFödelsedatum.LostFocus, &frmKassa::txtFödelsedatum_LostFocus},
+        {txtRemissDatum.LostFocus, &frmKassa::txtRemissDatum_LostFocus},
+        {txtBesöksDatum.GotFocus, &frmKassa::txtBesöksDatum_GotFocus},
+        {txtMakulering.LostFocus, &frmKassa::txtMakulering_LostFocus},
+        // Choices on the desk.
+        {chkSmittskydd.Click, &frmKassa::chkSmittskydd_Click}, {lstTaxekod.Click, &frmKassa::lstTaxekod_Click},
+        {lstRemissTill.Click, &frmKassa::lstRemissTill_Click},
+        // Menus.
+        {mnuARV.Click, &frmKassa::mnuARV_Click}, {mnuSamlingsräkning.Click, &frmKassa::mnuSamlingsräkning_Click},
+        {mnuInställningar.Click, &frmKassa::mnuInställningar_Click}, {mnuAvsluta.Click, &frmKassa::mnuAvsluta_Click},
+        {mnuBesökslista.Click, &frmKassa::mnuBesökslista_Click},
+        {mnuVerifikation.Click, &frmKassa::mnuVerifikation_Click},
+        {mnuEjBetPatAvg.Click, &frmKassa::mnuEjBetPatAvg_Click},
+        {mnuPatientregister.Click, &frmKassa::mnuPatientregister_Click},
+        {mnuGåTill.Click, &frmKassa::mnuGåTill_Click},
+    };
+    for (const Koppling& k : kopplingar)
+        k.händelse = [this, handler = k.handler] { (this->*handler)(); };
 
-    txtPersonnummer.LostFocus = [this] { txtPersonnummer_LostFocus(); };
-    txtReservnummer.LostFocus = [this] { txtReservnummer_LostFocus(); };
-    txtKombikakod.LostFocus = [this] { txtKombikakod_LostFocus(); };
-    txtVikKomkod.LostFocus = [this] { txtVikKomkod_LostFocus(); };
-    txtRemissFrån.LostFocus = [this] { txtRemissFrån_LostFocus(); };
-    txtBesöksDatum.LostFocus = [this] { txtBesöksDatum_LostFocus(); };
-    txtFödelsedatum.LostFocus = [this] { txtFödelsedatum_LostFocus(); };
-    txtRemissDatum.LostFocus = [this] { txtRemissDatum_LostFocus(); };
-    txtBesöksDatum.GotFocus = [this] { txtBesöksDatum_GotFocus(); };
-    txtMakulering.LostFocus = [this] { txtMakulering_LostFocus(); };
     txtMakulering.KeyDown = [this](int& keyCode, int shift) { txtMakulering_KeyDown(keyCode, shift); };
-
-    optBesök[0]->Click = [this] { optBesök_Click(0); };
-    optBesök[1]->Click = [this] { optBesök_Click(1); };
-    chkSmittskydd.Click = [this] { chkSmittskydd_Click(); };
-    lstTaxekod.Click = [this] { lstTaxekod_Click(); };
-    lstRemissTill.Click = [this] { lstRemissTill_Click(); };
-
-    mnuARV.Click = [this] { mnuARV_Click(); };
-    mnuSamlingsräkning.Click = [this] { mnuSamlingsräkning_Click(); };
-    mnuInställningar.Click = [this] { mnuInställningar_Click(); };
-    mnuAvsluta.Click = [this] { mnuAvsluta_Click(); };
-    mnuBesökslista.Click = [this] { mnuBesökslista_Click(); };
-    mnuVerifikation.Click = [this] { mnuVerifikation_Click(); };
-    mnuEjBetPatAvg.Click = [this] { mnuEjBetPatAvg_Click(); };
-    mnuPatientregister.Click = [this] { mnuPatientregister_Click(); };
-    mnuGåTill.Click = [this] { mnuGåTill_Click(); };
     for (int i = 0; i < 2; ++i) {
+        optBesök[i]->Click = [this, i] { optBesök_Click(i); };
         mnuNyReg[i]->Click = [this, i] { mnuNyReg_Click(i); };
         mnuSkatt[i]->Click = [this, i] { mnuSkatt_Click(i); };
         mnuIdTyp[i]->Click = [this, i] { mnuIdTyp_Click(i); };

@@ -24,15 +24,10 @@ public:
     const QString& förberedelsetid() const { return m_tid; }     // "hhmm" at activation
 
     // --- Controls ---
-    ui::Label& Label1 = named<ui::Label>(u"Label1");
-    ui::Label& Label2 = named<ui::Label>(u"Label2");
-    ui::TextBox& txtFom = named<ui::TextBox>(u"txtFom");
-    ui::Label& Label3 = named<ui::Label>(u"Label3");
-    ui::TextBox& txtTom = named<ui::TextBox>(u"txtTom");
-    ui::Label& Label4 = named<ui::Label>(u"Label4");
-    ui::Label& lblAntalBeh = named<ui::Label>(u"lblAntalBeh");
-    ui::CommandButton& cmdSkapa = named<ui::CommandButton>(u"cmdSkapa");
-    ui::CommandButton& cmdAvbryt = named<ui::CommandButton>(u"cmdAvbryt");
+    ui::Label &Label1 = named(u"Label1"), &Label2 = named(u"Label2"), &Label3 = named(u"Label3"),
+              &Label4 = named(u"Label4"), &lblAntalBeh = named(u"lblAntalBeh");
+    ui::TextBox &txtFom = named(u"txtFom"), &txtTom = named(u"txtTom");
+    ui::CommandButton &cmdSkapa = named(u"cmdSkapa"), &cmdAvbryt = named(u"cmdAvbryt");
 
     // --- Handlers ---
     void RäknaAntalKvitton();

@@ -27,26 +27,19 @@ public:
     void Form_Activate() override;
 
     // --- Controls ---
-    ui::Label& Label8 = named<ui::Label>(u"Label8");
-    ui::Label& Label1 = named<ui::Label>(u"Label1");
-    ui::Label& Label2 = named<ui::Label>(u"Label2");
-    ui::TextBox& txtFrom = named<ui::TextBox>(u"txtFrom");
-    ui::Label& Label9 = named<ui::Label>(u"Label9");
-    ui::TextBox& txtTom = named<ui::TextBox>(u"txtTom");
-    ui::Label& Label5 = named<ui::Label>(u"Label5");
-    ui::Label& lblAntalBeh = named<ui::Label>(u"lblAntalBeh");
-    ui::Label& Label6 = named<ui::Label>(u"Label6");
-    ui::Label& lblPatAvgifter = named<ui::Label>(u"lblPatAvgifter");
-    ui::Label& Label10 = named<ui::Label>(u"Label10");
-    ui::Label& lblFrikort = named<ui::Label>(u"lblFrikort");
-    ui::Label& Label7 = named<ui::Label>(u"Label7");
-    ui::Label& lblBehAvgifter = named<ui::Label>(u"lblBehAvgifter");
-    ui::Line& Line1 = named<ui::Line>(u"Line1");
-    ui::Label& Label4 = named<ui::Label>(u"Label4");
-    ui::Label& lblSummaErsättning = named<ui::Label>(u"lblSummaErsättning");
-    ui::CommandButton& cmdRäkna = named<ui::CommandButton>(u"cmdRäkna");
-    ui::CommandButton& cmdSkrivUt = named<ui::CommandButton>(u"cmdSkrivUt");
-    ui::CommandButton& cmdAvbryt = named<ui::CommandButton>(u"cmdAvbryt");
+    // The range.
+    ui::Label &Label8 = named(u"Label8"), &Label1 = named(u"Label1"), &Label2 = named(u"Label2"),
+              &Label9 = named(u"Label9");
+    ui::TextBox &txtFrom = named(u"txtFrom"), &txtTom = named(u"txtTom");
+    // The totals, each caption beside its result, and the sum below the line.
+    ui::Label &Label5 = named(u"Label5"), &lblAntalBeh = named(u"lblAntalBeh"), &Label6 = named(u"Label6"),
+              &lblPatAvgifter = named(u"lblPatAvgifter"), &Label10 = named(u"Label10"),
+              &lblFrikort = named(u"lblFrikort"), &Label7 = named(u"Label7"),
+              &lblBehAvgifter = named(u"lblBehAvgifter");
+    ui::Line& Line1 = named(u"Line1");
+    ui::Label &Label4 = named(u"Label4"), &lblSummaErsättning = named(u"lblSummaErsättning");
+    ui::CommandButton &cmdRäkna = named(u"cmdRäkna"), &cmdSkrivUt = named(u"cmdSkrivUt"),
+                      &cmdAvbryt = named(u"cmdAvbryt");
 
 private:
     // --- Handlers, run by the window layer as the user acts ---

@@ -24,32 +24,21 @@ public:
     void Form_Activate() override;
 
     // --- Controls ---
-    ui::Label& Label6 = named<ui::Label>(u"Label6");
-    ui::ListBox& lstTaxekod = named<ui::ListBox>(u"lstTaxekod");
-    ui::Label& Label5 = named<ui::Label>(u"Label5");
-    ui::ListBox& lstÅtgärd = named<ui::ListBox>(u"lstÅtgärd");
-    ui::Frame& frmSkatt = named<ui::Frame>(u"frmSkatt");
+    // The desk's defaults: the two code lists and the three choices.
+    ui::Label &Label6 = named(u"Label6"), &Label5 = named(u"Label5");
+    ui::ListBox &lstTaxekod = named(u"lstTaxekod"), &lstÅtgärd = named(u"lstÅtgärd");
+    ui::Frame &frmSkatt = named(u"frmSkatt"), &frmBesökstyp = named(u"frmBesökstyp"), &Frame1 = named(u"Frame1");
     std::array<ui::OptionButton*, 2> optSkatt = namedArray<ui::OptionButton, 2>(u"optSkatt");
-    ui::Frame& frmBesökstyp = named<ui::Frame>(u"frmBesökstyp");
     std::array<ui::OptionButton*, 2> optBesök = namedArray<ui::OptionButton, 2>(u"optBesök");
-    ui::Frame& Frame1 = named<ui::Frame>(u"Frame1");
     std::array<ui::OptionButton*, 2> optYrke = namedArray<ui::OptionButton, 2>(u"optYrke");
-    ui::Label& Label3 = named<ui::Label>(u"Label3");
-    ui::TextBox& txtKombikakod = named<ui::TextBox>(u"txtKombikakod");
-    ui::Label& Label4 = named<ui::Label>(u"Label4");
-    ui::TextBox& txtVikKomkod = named<ui::TextBox>(u"txtVikKomkod");
-    ui::Label& Label12 = named<ui::Label>(u"Label12");
-    ui::TextBox& txtKlinik = named<ui::TextBox>(u"txtKlinik");
-    ui::Label& Label13 = named<ui::Label>(u"Label13");
-    ui::TextBox& txtNamn = named<ui::TextBox>(u"txtNamn");
-    ui::Label& Label14 = named<ui::Label>(u"Label14");
-    ui::TextBox& txtAdress = named<ui::TextBox>(u"txtAdress");
-    ui::Label& Label15 = named<ui::Label>(u"Label15");
-    ui::TextBox& txtPostadress = named<ui::TextBox>(u"txtPostadress");
-    ui::Label& Label16 = named<ui::Label>(u"Label16");
-    ui::TextBox& txtTelefon = named<ui::TextBox>(u"txtTelefon");
-    ui::CommandButton& cmdSpara = named<ui::CommandButton>(u"cmdSpara");
-    ui::CommandButton& cmdStäng = named<ui::CommandButton>(u"cmdStäng");
+    // The clinic: its codes, then name, address and telephone.
+    ui::Label &Label3 = named(u"Label3"), &Label4 = named(u"Label4"), &Label12 = named(u"Label12"),
+              &Label13 = named(u"Label13"), &Label14 = named(u"Label14"), &Label15 = named(u"Label15"),
+              &Label16 = named(u"Label16");
+    ui::TextBox &txtKombikakod = named(u"txtKombikakod"), &txtVikKomkod = named(u"txtVikKomkod"),
+                &txtKlinik = named(u"txtKlinik"), &txtNamn = named(u"txtNamn"), &txtAdress = named(u"txtAdress"),
+                &txtPostadress = named(u"txtPostadress"), &txtTelefon = named(u"txtTelefon");
+    ui::CommandButton &cmdSpara = named(u"cmdSpara"), &cmdStäng = named(u"cmdStäng");
 
     // --- The window's procedures, in the order the window runs them ---
     void HämtaInställningsFil();

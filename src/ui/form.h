@@ -71,6 +71,19 @@ public:
             unknownName(name);
         return *found;
     }
+    // The same for a member's initialiser, the kind taken from the member's type, so that a
+    // window binds several controls of one kind in one declaration:
+    //     ui::Label &Label1 = named(u"Label1"), &Label2 = named(u"Label2");
+    struct Named {
+        Form& form;
+        QStringView name;
+        template <class T>
+        operator T&() const
+        {
+            return form.named<T>(name);
+        }
+    };
+    Named named(QStringView name) { return {*this, name}; }
     // The members of a control array, "name(0)" to "name(N-1)".
     template <class T, std::size_t N>
     std::array<T*, N> namedArray(QStringView name)

@@ -4,20 +4,12 @@
 // them (114 is F3); every backend translates its keys into these.
 namespace ui::keys {
 
-constexpr int Backspace = 8;
-constexpr int Tab = 9;
-constexpr int Enter = 13;
-constexpr int Escape = 27;
-constexpr int Left = 37;
-constexpr int Up = 38;
-constexpr int Right = 39;
-constexpr int Down = 40;
-constexpr int F1 = 112;
-constexpr int F3 = 114;
+// Plain ints, not an enum, so that they mix with the other codes a handler compares and lists.
+constexpr int Backspace = 8, Tab = 9, Enter = 13, Escape = 27;
+constexpr int Left = 37, Up = 38, Right = 39, Down = 40; // the arrow keys
+constexpr int F1 = 112, F3 = 114;
 
 // Shift state bits.
-constexpr int Shift = 1;
-constexpr int Ctrl = 2;
-constexpr int Alt = 4;
+constexpr int Shift = 1, Ctrl = 2, Alt = 4;
 
 } // namespace ui::keys

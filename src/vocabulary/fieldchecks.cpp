@@ -38,6 +38,19 @@ bool blankAmong(QStringView t, int upTo)
     return hasBlank(t.left(upTo));
 }
 
+// A box of exactly `längd` digits (the personnummer, the reserve number, a date): its first
+// fault, or nothing.
+Message siffror(const QString& t, qsizetype längd)
+{
+    if (t.size() != längd)
+        return text::FörFåTecken;
+    if (hasBlank(t))
+        return text::Mellanslag;
+    if (!allDigits(t))
+        return text::EndastSiffror;
+    return {};
+}
+
 } // namespace
 
 int kontrollsiffra(QStringView d)
@@ -79,12 +92,8 @@ Message personnummer(const QString& t)
 {
     if (trimBlanks(t).isEmpty())
         return {};
-    if (t.size() != 12)
-        return text::FörFåTecken;
-    if (hasBlank(t))
-        return text::Mellanslag;
-    if (!allDigits(t))
-        return text::EndastSiffror;
+    if (Message fel = siffror(t, 12))
+        return fel;
     const QStringView century = QStringView(t).left(2);
     if (century < u"18" || century > u"20")
         return text::FelaktigtÅrhundrade;
@@ -100,12 +109,8 @@ Message reservnummer(const QString& t)
 {
     if (trimBlanks(t).isEmpty())
         return {};
-    if (t.size() != 10)
-        return text::FörFåTecken;
-    if (hasBlank(t))
-        return text::Mellanslag;
-    if (!allDigits(t))
-        return text::EndastSiffror;
+    if (Message fel = siffror(t, 10))
+        return fel;
     if (kontrollsiffra(t) != digit(t[9]))
         return text::FelaktigtReservnummer;
     return {};
@@ -159,13 +164,7 @@ Message datum(const QString& t)
 {
     if (trimBlanks(t).isEmpty())
         return {};
-    if (t.size() != 6)
-        return text::FörFåTecken;
-    if (hasBlank(t))
-        return text::Mellanslag;
-    if (!allDigits(t))
-        return text::EndastSiffror;
-    return {};
+    return siffror(t, 6);
 }
 
 Message makuleratKvitto(const QString& t)

@@ -16,34 +16,30 @@ bool isNumeric(const QString& text)
     const QStringView s = withoutSpaceAroundNumber(text);
     qsizetype i = 0;
     const qsizetype n = s.size();
-    if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
-        ++i;
-
-    qsizetype mantissaDigits = 0;
-    while (i < n && isDigit(s[i])) {
-        ++i;
-        ++mantissaDigits;
-    }
-    if (i < n && (s[i] == QLatin1Char(',') || s[i] == QLatin1Char('.'))) {
-        ++i;
-        while (i < n && isDigit(s[i])) {
+    // Steps over one character that is `a` or `b`; true when there was one.
+    const auto accept = [&](char a, char b) {
+        const bool found = i < n && (s[i] == QLatin1Char(a) || s[i] == QLatin1Char(b));
+        if (found)
             ++i;
-            ++mantissaDigits;
-        }
-    }
+        return found;
+    };
+    // Steps over a run of digits and tells how long it was.
+    const auto digits = [&] {
+        const qsizetype from = i;
+        while (i < n && isDigit(s[i]))
+            ++i;
+        return i - from;
+    };
+
+    accept('+', '-');
+    qsizetype mantissaDigits = digits();
+    if (accept(',', '.'))
+        mantissaDigits += digits();
     if (mantissaDigits == 0)
         return false;
-
-    if (i < n && (s[i] == QLatin1Char('E') || s[i] == QLatin1Char('e'))) {
-        ++i;
-        if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
-            ++i;
-        qsizetype exponentDigits = 0;
-        while (i < n && isDigit(s[i])) {
-            ++i;
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0)
+    if (accept('E', 'e')) {
+        accept('+', '-');
+        if (digits() == 0)
             return false;
     }
     return i == n;

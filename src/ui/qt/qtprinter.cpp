@@ -40,12 +40,7 @@ void QtPrinter::reset()
 {
     if (m_painter && m_painter->isActive())
         m_painter->end();
-    m_painter.reset();
-    m_printer.reset();
-    m_pdfPath.clear();
-    m_error.clear();
-    m_x = 0;
-    m_y = 0;
+    dropDocument();
     m_size = 10;
     m_bold = false;
     m_underline = false;
@@ -185,13 +180,18 @@ PrintOutcome QtPrinter::endDocument()
     } else if (m_toPdf && m_painter) {
         outcome.pdfPath = m_pdfPath;
     }
+    dropDocument();
+    return outcome;
+}
+
+void QtPrinter::dropDocument()
+{
     m_painter.reset();
     m_printer.reset();
     m_pdfPath.clear();
     m_error.clear();
     m_x = 0;
     m_y = 0;
-    return outcome;
 }
 
 } // namespace ui::qt

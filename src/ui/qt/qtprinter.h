@@ -53,6 +53,9 @@ private:
     QFont font() const;
     double dpi() const;
     void reset();
+    // Forgets the document's printer, painter, file and error and goes back to the page's top
+    // left; the font set by the window stays until the next document.
+    void dropDocument();
 
     QString m_folder;
     Target m_target;

@@ -41,6 +41,16 @@ void Application::runEvent(const std::function<void()>& body)
     endEvent();
 }
 
+void Application::forget(Form& form)
+{
+    m_shown.erase(std::remove(m_shown.begin(), m_shown.end(), &form), m_shown.end());
+    m_holderAtStart.erase(&form);
+    if (m_active == &form)
+        m_active = nullptr;
+    if (m_main == &form)
+        m_main = nullptr;
+}
+
 void Application::beginEvent()
 {
     if (m_depth++ > 0)

@@ -93,6 +93,11 @@ public:
     void runEvent(const std::function<void()>& body);
     int eventDepth() const { return m_depth; }
 
+    // A window being destroyed is forgotten at once, without events: an application that
+    // outlives a set of windows (a test building the program's windows twice) keeps no pointer
+    // to one that is gone.
+    void forget(Form& form);
+
 private:
     void beginEvent();
     void endEvent();

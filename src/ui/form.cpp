@@ -18,7 +18,10 @@ Form::Form(Application& app, QString name, const Layout& layout) : Form(app, std
     build(*this, layout);
 }
 
-Form::~Form() = default;
+Form::~Form()
+{
+    m_app.forget(*this);
+}
 
 void Form::setCaption(const QString& caption)
 {

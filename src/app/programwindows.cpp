@@ -17,7 +17,15 @@ ProgramWindows::ProgramWindows(ui::Application& app, Program& program)
     m_desk.visaSamlingsräkning = [this] { visaSamlingsräkning(); };
 }
 
-ProgramWindows::~ProgramWindows() = default;
+// The application outlives the program's windows (a test builds them more than once on one
+// application): it must keep no pointer to them once they are gone.
+ProgramWindows::~ProgramWindows()
+{
+    for (ui::Form* form : std::initializer_list<ui::Form*>{
+             m_inställningar.get(), m_arv.get(), m_samlingsräkning.get(), &m_desk})
+        if (form)
+            m_app.forget(*form);
+}
 
 void ProgramWindows::start()
 {

@@ -93,9 +93,8 @@ public:
     void runEvent(const std::function<void()>& body);
     int eventDepth() const { return m_depth; }
 
-    // A window being destroyed is forgotten at once, without events: an application that
-    // outlives a set of windows (a test building the program's windows twice) keeps no pointer
-    // to one that is gone.
+    // A window about to be destroyed is forgotten at once, without events, so that an
+    // application that outlives its windows keeps no pointer to one that is gone.
     void forget(Form& form);
 
 private:

@@ -18,10 +18,7 @@ Form::Form(Application& app, QString name, const Layout& layout) : Form(app, std
     build(*this, layout);
 }
 
-Form::~Form()
-{
-    m_app.forget(*this);
-}
+Form::~Form() = default;
 
 void Form::setCaption(const QString& caption)
 {

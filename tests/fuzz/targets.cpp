@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstring>
 
 namespace fuzztargets {
@@ -186,12 +187,17 @@ QString arvBuilder(QByteArrayView bytes)
     if (!arv.ok()) {
         if (!arv.bytes.isEmpty())
             return QStringLiteral("refused, yet bytes came back");
-        // A range of stored receipts whose bytes hold no line break, with a To of at most 8
-        // digits, is never refused.
-        bool lineBreak = kombikakod.contains('\r') || kombikakod.contains('\n');
+        // A range of stored receipts whose bytes hold no line break, NUL or undefined byte, with
+        // a To of at most 8 digits, is never refused.
+        const auto unfit = [](QByteArrayView bytes) {
+            return std::any_of(bytes.begin(), bytes.end(), [](char b) {
+                return b == '\r' || b == '\n' || b == '\0' || cp1252::isUndefined(b);
+            });
+        };
+        bool damaged = unfit(kombikakod);
         for (int r = from; stored && r <= *to; ++r)
-            lineBreak = lineBreak || visits[r].bytes().contains('\r') || visits[r].bytes().contains('\n');
-        if (stored && !lineBreak && fixedtext::trimBlanks(toText).size() <= arvfile::ReferenceWidth)
+            damaged = damaged || unfit(visits[r].bytes());
+        if (stored && !damaged && fixedtext::trimBlanks(toText).size() <= arvfile::ReferenceWidth)
             return QStringLiteral("a sound range refused: ") + arv.error;
         return {};
     }

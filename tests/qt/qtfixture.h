@@ -62,13 +62,8 @@ public:
     int activations = 0, unloads = 0;
 };
 
-class QtWindowTest : public ::testing::Test {
+class QtWindowTest : public ::testing::Test, protected fakes::Services {
 protected:
-    fakes::ScriptedDialogs dialogs;
-    fakes::RecordingPrinter printer;
-    fakes::FixedClock clock;
-    fakes::RecordingScreen screen;
-    ui::Application app{dialogs, printer, clock, screen};
     frmProv form{app};
     std::unique_ptr<ui::qt::QtBackend> backend;
     ui::qt::FormWindow* window = nullptr;

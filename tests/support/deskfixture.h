@@ -24,14 +24,9 @@
 //   Inställn.txt kombikakod "12345ABCD67", procedure row 0, tariff row 1, F-Skatt, Nybesök,
 //                Läkare, clinic "Testkliniken", "Doktor Test", "Storgatan 1", "123 45 Staden",
 //                "08-123456"
-class DeskFixture : public ::testing::Test {
+class DeskFixture : public ::testing::Test, protected fakes::Services {
 protected:
     QTemporaryDir dir;
-    fakes::ScriptedDialogs dialogs;
-    fakes::RecordingPrinter printer;
-    fakes::FixedClock clock;
-    fakes::RecordingScreen screen;
-    ui::Application app{dialogs, printer, clock, screen};
     Program program;
     std::unique_ptr<frmKassa> desk;
 

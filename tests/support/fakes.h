@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/application.h"
 #include "ui/services.h"
 
 #include <QString>
@@ -119,6 +120,15 @@ public:
         pointer = p;
         changes.push_back(p);
     }
+};
+
+// The four fakes and an application on them: what every window test starts from.
+struct Services {
+    ScriptedDialogs dialogs;
+    RecordingPrinter printer;
+    FixedClock clock;
+    RecordingScreen screen;
+    ui::Application app{dialogs, printer, clock, screen};
 };
 
 } // namespace fakes

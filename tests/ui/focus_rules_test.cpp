@@ -40,12 +40,7 @@ public:
     bool refuseB = false;
 };
 
-struct FocusRules : ::testing::Test {
-    fakes::ScriptedDialogs dialogs;
-    fakes::RecordingPrinter printer;
-    fakes::FixedClock clock;
-    fakes::RecordingScreen screen;
-    ui::Application app{dialogs, printer, clock, screen};
+struct FocusRules : ::testing::Test, fakes::Services {
     TwoBoxes form{app};
     void SetUp() override
     {

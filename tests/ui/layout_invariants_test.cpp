@@ -34,13 +34,8 @@ Window window(const char* name)
             }};
 }
 
-class WindowLayouts : public ::testing::TestWithParam<Window> {
+class WindowLayouts : public ::testing::TestWithParam<Window>, protected fakes::Services {
 protected:
-    fakes::ScriptedDialogs dialogs;
-    fakes::RecordingPrinter printer;
-    fakes::FixedClock clock;
-    fakes::RecordingScreen screen;
-    ui::Application app{dialogs, printer, clock, screen};
     Program program;
     std::unique_ptr<ui::Form> form = GetParam().open(app, program);
 };

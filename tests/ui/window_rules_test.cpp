@@ -54,12 +54,7 @@ public:
     QStringList keys, chosen;
 };
 
-struct WindowRules : ::testing::Test {
-    fakes::ScriptedDialogs dialogs;
-    fakes::RecordingPrinter printer;
-    fakes::FixedClock clock;
-    fakes::RecordingScreen screen;
-    ui::Application app{dialogs, printer, clock, screen};
+struct WindowRules : ::testing::Test, fakes::Services {
     Window window{app};
     void SetUp() override { app.start(window); }
 };
